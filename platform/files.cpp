@@ -1,0 +1,160 @@
+#include "platform/files.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <algorithm>
+#include <cstdlib>
+
+namespace platform {
+namespace {
+
+std::string& ProgramFolderOverride() {
+  static std::string folder;
+  return folder;
+}
+
+std::string ExecutableFolder() {
+  std::array<char, 4096> buffer{};
+  const ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size() - 1);
+  if (length <= 0) {
+    return ".";
+  }
+  std::string path(buffer.data(), static_cast<std::size_t>(length));
+  const auto slash = path.find_last_of('/');
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+std::string BaseName(const std::string& path) {
+  const auto slash = path.find_last_of('/');
+  return slash == std::string::npos ? path : path.substr(slash + 1);
+}
+
+bool WriteAll(int fd, const std::string& bytes) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) {
+      continue;
+    }
+    if (n <= 0) {
+      return false;
+    }
+    done += static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
+// A link is followed, so that the file it names is replaced and the link stays.
+std::string ResolvedTarget(const std::string& path) {
+  char* resolved = realpath(path.c_str(), nullptr);
+  if (resolved == nullptr) {
+    return path;
+  }
+  std::string result(resolved);
+  std::free(resolved);
+  return result;
+}
+
+}  // namespace
+
+std::string ProgramFolder() {
+  const std::string& folder = ProgramFolderOverride();
+  return folder.empty() ? ExecutableFolder() : folder;
+}
+
+void SetProgramFolder(const std::string& folder) { ProgramFolderOverride() = folder; }
+
+bool FileExists(const std::string& path) {
+  struct stat info {};
+  if (path.empty() || stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    return false;
+  }
+  const std::string name = BaseName(path);
+  return !name.empty() && name[0] != '.';
+}
+
+bool FolderExists(const std::string& path) {
+  struct stat info {};
+  return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+}
+
+bool MakeFolder(const std::string& path) { return mkdir(path.c_str(), 0777) == 0; }
+
+bool SetNormalAttributes(const std::string& path) {
+  struct stat info {};
+  if (stat(path.c_str(), &info) != 0) {
+    return false;
+  }
+  return chmod(path.c_str(), (info.st_mode & 07777) | S_IRUSR | S_IWUSR) == 0;
+}
+
+bool RemoveFile(const std::string& path) { return unlink(path.c_str()) == 0; }
+
+bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxBytes) {
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) {
+    return false;
+  }
+  struct stat info {};
+  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+    close(fd);
+    return false;
+  }
+  std::string content;
+  std::array<char, 65536> chunk{};
+  bool ok = true;
+  while (content.size() < maxBytes) {
+    const std::size_t wanted = std::min(chunk.size(), maxBytes - content.size());
+    const ssize_t n = read(fd, chunk.data(), wanted);
+    if (n < 0 && errno == EINTR) {
+      continue;
+    }
+    if (n < 0) {
+      ok = false;
+      break;
+    }
+    if (n == 0) {
+      break;
+    }
+    content.append(chunk.data(), static_cast<std::size_t>(n));
+  }
+  close(fd);
+  if (ok) {
+    bytes = std::move(content);
+  }
+  return ok;
+}
+
+bool WriteFileReplacing(const std::string& path, const std::string& bytes) {
+  const std::string target = ResolvedTarget(path);
+  mode_t mode = 0;
+  struct stat info {};
+  if (stat(target.c_str(), &info) == 0) {
+    if (!S_ISREG(info.st_mode) || (info.st_mode & S_IWUSR) == 0) {
+      return false;
+    }
+    mode = info.st_mode & 07777;
+  } else {
+    const mode_t mask = umask(0);
+    umask(mask);
+    mode = 0666 & ~mask;
+  }
+  std::string temp = target + ".XXXXXX";
+  const int fd = mkstemp(temp.data());
+  if (fd < 0) {
+    return false;
+  }
+  const bool written = WriteAll(fd, bytes) && fchmod(fd, mode) == 0 && fsync(fd) == 0;
+  const bool closed = close(fd) == 0;
+  if (!written || !closed || rename(temp.c_str(), target.c_str()) != 0) {
+    unlink(temp.c_str());
+    return false;
+  }
+  return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstddef>
+#include <limits>
+#include <string>
+
+namespace platform {
+
+// The folder of the running executable, without a trailing "/".
+std::string ProgramFolder();
+
+// Points ProgramFolder() elsewhere (tests); an empty path restores the default.
+void SetProgramFolder(const std::string& folder);
+
+// True for an existing regular file whose name does not begin with "."; folders,
+// hidden files and paths that cannot be tested count as absent.
+bool FileExists(const std::string& path);
+
+bool FolderExists(const std::string& path);
+
+bool MakeFolder(const std::string& path);
+
+// Makes the file writable for its owner again (the read-only attribute cleared).
+bool SetNormalAttributes(const std::string& path);
+
+bool RemoveFile(const std::string& path);
+
+// Reads at most maxBytes bytes from offset 0; false when the file cannot be read.
+bool ReadFileBytes(const std::string& path, std::string& bytes,
+                   std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
+
+// Writes bytes as the whole new content of path. The bytes go to a temporary file
+// beside it that replaces the old file only once it is complete, so a failed write
+// leaves the old file as it was. A read-only target is not replaced.
+bool WriteFileReplacing(const std::string& path, const std::string& bytes);
+
+}  // namespace platform

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+namespace platform {
+
+// Hands a document, web address or mailto: link to the desktop's default handler
+// (xdg-open), started directly without a shell so that no character of target is
+// interpreted. workingFolder may be empty. The handler runs detached; false only
+// when it could not be started at all.
+bool ShellOpen(const std::string& target, const std::string& workingFolder);
+
+}  // namespace platform

@@ -1,0 +1,70 @@
+#include "platform/files.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include "tests/common/temp_folder.h"
+
+namespace {
+
+TEST(FileExists, OnlyVisibleRegularFilesCount) {
+  TempFolder folder;
+  ASSERT_TRUE(platform::WriteFileReplacing(folder.File("a.vrx"), "x"));
+  ASSERT_TRUE(platform::WriteFileReplacing(folder.File(".hidden"), "x"));
+  EXPECT_TRUE(platform::FileExists(folder.File("a.vrx")));
+  EXPECT_FALSE(platform::FileExists(folder.File(".hidden")));
+  EXPECT_FALSE(platform::FileExists(folder.path()));
+  EXPECT_FALSE(platform::FileExists(folder.File("missing")));
+  EXPECT_FALSE(platform::FileExists(""));
+}
+
+TEST(WriteFileReplacing, ReplacesALongerFileWhole) {
+  TempFolder folder;
+  const std::string path = folder.File("p.vrx");
+  ASSERT_TRUE(platform::WriteFileReplacing(path, std::string(100, 'a')));
+  ASSERT_TRUE(platform::WriteFileReplacing(path, "bb"));
+  std::string content;
+  ASSERT_TRUE(platform::ReadFileBytes(path, content));
+  EXPECT_EQ(content, "bb");
+}
+
+TEST(WriteFileReplacing, FailureLeavesTheOldFileAndNoTemporaryFile) {
+  TempFolder folder;
+  const std::string path = folder.File("p.vrx");
+  ASSERT_TRUE(platform::WriteFileReplacing(path, "good"));
+  ASSERT_EQ(chmod(path.c_str(), 0444), 0);
+  EXPECT_FALSE(platform::WriteFileReplacing(path, "bad"));
+  EXPECT_FALSE(platform::WriteFileReplacing(folder.File("gone/p.vrx"), "bad"));
+  std::string content;
+  ASSERT_TRUE(platform::ReadFileBytes(path, content));
+  EXPECT_EQ(content, "good");
+  ASSERT_TRUE(platform::SetNormalAttributes(path));
+  EXPECT_TRUE(platform::WriteFileReplacing(path, "new"));
+  int entries = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(folder.path())) {
+    (void)entry;
+    ++entries;
+  }
+  EXPECT_EQ(entries, 1);
+}
+
+TEST(ReadFileBytes, ReadsAPrefixAndRefusesFolders) {
+  TempFolder folder;
+  ASSERT_TRUE(platform::WriteFileReplacing(folder.File("f"), "PVLX1234"));
+  std::string content;
+  ASSERT_TRUE(platform::ReadFileBytes(folder.File("f"), content, 4));
+  EXPECT_EQ(content, "PVLX");
+  EXPECT_FALSE(platform::ReadFileBytes(folder.path(), content));
+  EXPECT_FALSE(platform::ReadFileBytes(folder.File("missing"), content));
+}
+
+TEST(ProgramFolder, CanBeRedirected) {
+  const std::string real = platform::ProgramFolder();
+  EXPECT_TRUE(platform::FolderExists(real));
+  platform::SetProgramFolder("/tmp/x");
+  EXPECT_EQ(platform::ProgramFolder(), "/tmp/x");
+  platform::SetProgramFolder("");
+  EXPECT_EQ(platform::ProgramFolder(), real);
+}
+
+}  // namespace

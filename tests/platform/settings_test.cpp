@@ -1,0 +1,68 @@
+#include "platform/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "platform/files.h"
+#include "tests/common/temp_folder.h"
+
+namespace {
+
+class SettingsTest : public testing::Test {
+ protected:
+  void SetUp() override { setenv("XDG_CONFIG_HOME", (folder_.path() + "/config").c_str(), 1); }
+  void TearDown() override { unsetenv("XDG_CONFIG_HOME"); }
+  TempFolder folder_;
+};
+
+constexpr const char* kApp = "VELDRAN Pelvaron (Tramelon)";
+
+TEST_F(SettingsTest, MissingStoreGivesTheDefault) {
+  EXPECT_EQ(platform::GetSetting(kApp, "RecentFileList", "0", "dflt"), "dflt");
+}
+
+TEST_F(SettingsTest, ValuesRoundTripBesideEachOther) {
+  ASSERT_TRUE(platform::SaveSetting(kApp, "RecentFileList", "0", "/home/u/a.vrx"));
+  ASSERT_TRUE(platform::SaveSetting(kApp, "RecentFileList", "1", "/home/u/b.vrx"));
+  ASSERT_TRUE(platform::SaveSetting(kApp, "FilterMixMode", "On", "0"));
+  ASSERT_TRUE(platform::SaveSetting(kApp, "RecentFileList", "0", "/home/u/c.vrx"));
+  EXPECT_EQ(platform::GetSetting(kApp, "RecentFileList", "0", ""), "/home/u/c.vrx");
+  EXPECT_EQ(platform::GetSetting(kApp, "RecentFileList", "1", ""), "/home/u/b.vrx");
+  EXPECT_EQ(platform::GetSetting(kApp, "FilterMixMode", "On", "1"), "0");
+  EXPECT_EQ(platform::GetSetting("Appname", "Language", "ID", "2"), "2");
+}
+
+TEST_F(SettingsTest, AnyBytesRoundTrip) {
+  std::string value;
+  for (int byte = 1; byte < 256; ++byte) {
+    value += static_cast<char>(byte);
+  }
+  value += "=[x]\\x41\r\n";
+  ASSERT_TRUE(platform::SaveSetting(kApp, "a]b=[c", "k=\n", value));
+  EXPECT_EQ(platform::GetSetting(kApp, "a]b=[c", "k=\n", ""), value);
+}
+
+TEST_F(SettingsTest, JunkStoreReadsAsDefaultsAndCanBeWritten) {
+  ASSERT_TRUE(platform::SaveSetting("Appname", "Language", "ID", "3"));
+  ASSERT_TRUE(platform::WriteFileReplacing(platform::SettingsFilePath("Appname"),
+                                           std::string("\0\0garbage\n[[\n=\n[Language\nID", 26)));
+  EXPECT_EQ(platform::GetSetting("Appname", "Language", "ID", "2"), "2");
+  ASSERT_TRUE(platform::SaveSetting("Appname", "Language", "ID", "4"));
+  EXPECT_EQ(platform::GetSetting("Appname", "Language", "ID", "2"), "4");
+}
+
+TEST_F(SettingsTest, UnwritableStoreReportsFailure) {
+  ASSERT_TRUE(platform::MakeFolder(folder_.path() + "/config"));
+  ASSERT_TRUE(platform::MakeFolder(platform::SettingsFilePath(kApp)));
+  EXPECT_FALSE(platform::SaveSetting(kApp, "RecentFileList", "0", "x"));
+  EXPECT_EQ(platform::GetSetting(kApp, "RecentFileList", "0", "d"), "d");
+}
+
+TEST_F(SettingsTest, ApplicationNamesBecomeSafeFileNames) {
+  EXPECT_EQ(platform::SettingsFilePath("../x/y"), folder_.path() + "/config/_.._x_y.ini");
+  EXPECT_EQ(platform::SettingsFilePath(kApp),
+            folder_.path() + "/config/VELDRAN Pelvaron (Tramelon).ini");
+}
+
+}  // namespace
