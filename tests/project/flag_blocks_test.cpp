@@ -65,6 +65,29 @@ TEST(FlagBlockA, EncodesNewProjectRows) {
   EXPECT_EQ(EncodeFlagsA(NewProjectStatusRow(31), none, 0, 0), "\0\0\0\x01\0\0\0\x01\0\0\0\0\0\0"s);
 }
 
+// What DecodeFlagsA leaves in its out-arguments, starting from `before`.
+struct DecodedA {
+  MatrixRow status{};
+  MatrixRow filter{};
+  std::uint8_t back = 0;
+  std::uint8_t trans = 0;
+  bool useFilter = true;
+};
+
+DecodedA DecodeA(const std::string& block, DecodedA before = {}) {
+  DecodeFlagsA(block, before.status, before.filter, before.back, before.trans, before.useFilter);
+  return before;
+}
+
+// The read-back's step after decoding: link bytes become record values, a set filter
+// without a back answer marks the status query.
+DecodedA ReadBackA(const std::string& block) {
+  DecodedA r = DecodeA(block);
+  r.back = r.useFilter ? kStatusQuery : ModuleByteToRecordNo(r.back);
+  r.trans = ModuleByteToRecordNo(r.trans);
+  return r;
+}
+
 TEST(FlagBlockA, EncodesNeutralRowLinksAndUnknownStatus) {
   const MatrixRow neutral{};
   EXPECT_EQ(EncodeFlagsA(neutral, {}, RecordNoToModuleByte(3), RecordNoToModuleByte(32)),
@@ -74,14 +97,9 @@ TEST(FlagBlockA, EncodesNeutralRowLinksAndUnknownStatus) {
   odd[0] = 7;
   const std::string block = EncodeFlagsA(odd, {}, 0, 0);
   EXPECT_EQ(block.substr(0, 8), "\x7f\xff\xff\xff\0\0\0\0"s);
-  MatrixRow status{};
-  MatrixRow filter{};
-  std::uint8_t back = 0;
-  std::uint8_t trans = 0;
-  bool useFilter = true;
-  DecodeFlagsA(block, status, filter, back, trans, useFilter);
-  EXPECT_EQ(status[0], kStatusClear);
-  EXPECT_EQ(status[1], kStatusNeutral);
+  const DecodedA decoded = DecodeA(block);
+  EXPECT_EQ(decoded.status[0], kStatusClear);
+  EXPECT_EQ(decoded.status[1], kStatusNeutral);
 }
 
 TEST(FlagBlockA, FilterCountsOnlyCellsHoldingOne) {
@@ -99,40 +117,14 @@ TEST(FlagBlockA, RoundTripsEveryStatusAtEveryColumnWithLinksAndFilter) {
       const MatrixRow filter = RowWithOnes({j, 31 - j});
       const std::string block = EncodeFlagsA(status, filter, 0x85, 0x9E);
       ASSERT_EQ(block.size(), kFlagBlockALength);
-      MatrixRow outStatus{};
-      MatrixRow outFilter{};
-      std::uint8_t back = 0;
-      std::uint8_t trans = 0;
-      bool useFilter = true;
-      DecodeFlagsA(block, outStatus, outFilter, back, trans, useFilter);
-      EXPECT_EQ(outStatus, status);
-      EXPECT_EQ(outFilter, filter);
-      EXPECT_EQ(back, 0x85);
-      EXPECT_EQ(trans, 0x9E);
-      EXPECT_FALSE(useFilter);
+      const DecodedA decoded = DecodeA(block);
+      EXPECT_EQ(decoded.status, status);
+      EXPECT_EQ(decoded.filter, filter);
+      EXPECT_EQ(decoded.back, 0x85);
+      EXPECT_EQ(decoded.trans, 0x9E);
+      EXPECT_FALSE(decoded.useFilter);
     }
   }
-}
-
-// The read-back's step after decoding: link bytes become record values, a set filter
-// without a back answer marks the status query.
-struct ReadBackA {
-  MatrixRow status{};
-  MatrixRow filter{};
-  std::uint8_t backAnswerNo = 0;
-  std::uint8_t transToNo = 0;
-};
-
-ReadBackA ReadBackBlockA(const std::string& block) {
-  ReadBackA r;
-  bool useFilter = false;
-  DecodeFlagsA(block, r.status, r.filter, r.backAnswerNo, r.transToNo, useFilter);
-  r.backAnswerNo = ModuleByteToRecordNo(r.backAnswerNo);
-  r.transToNo = ModuleByteToRecordNo(r.transToNo);
-  if (useFilter) {
-    r.backAnswerNo = kStatusQuery;
-  }
-  return r;
 }
 
 TEST(FlagBlockA, StatusQuerySurvivesOnlyWithAFilterRow) {
@@ -140,31 +132,26 @@ TEST(FlagBlockA, StatusQuerySurvivesOnlyWithAFilterRow) {
   const std::string block = EncodeFlagsA({}, filter, RecordNoToModuleByte(255), 0);
   EXPECT_EQ(block[8], '\0');
   EXPECT_EQ(block.substr(10), "\x80\0\0\x01"s);
-  const ReadBackA query = ReadBackBlockA(block);
+  const DecodedA query = ReadBackA(block);
   EXPECT_EQ(query.filter, filter);
-  EXPECT_EQ(query.backAnswerNo, kStatusQuery);
+  EXPECT_EQ(query.back, kStatusQuery);
 
-  EXPECT_EQ(ReadBackBlockA(EncodeFlagsA({}, {}, RecordNoToModuleByte(255), 0)).backAnswerNo, 0);
-  EXPECT_EQ(ReadBackBlockA(EncodeFlagsA({}, filter, RecordNoToModuleByte(0), 0)).backAnswerNo,
-            kStatusQuery);
-  const ReadBackA linked = ReadBackBlockA(EncodeFlagsA({}, filter, RecordNoToModuleByte(4), 0));
-  EXPECT_EQ(linked.backAnswerNo, 4);
+  EXPECT_EQ(ReadBackA(EncodeFlagsA({}, {}, RecordNoToModuleByte(255), 0)).back, 0);
+  EXPECT_EQ(ReadBackA(EncodeFlagsA({}, filter, RecordNoToModuleByte(0), 0)).back, kStatusQuery);
+  const DecodedA linked = ReadBackA(EncodeFlagsA({}, filter, RecordNoToModuleByte(4), 0));
+  EXPECT_EQ(linked.back, 4);
   EXPECT_EQ(linked.filter, filter);
 }
 
 TEST(FlagBlockA, WrongLengthClearsMatricesAndKeepsLinks) {
   for (const std::string& block : {""s, std::string(13, '\xff'), std::string(15, '\xff')}) {
-    MatrixRow status = NewProjectStatusRow(2);
-    MatrixRow filter = RowWithOnes({1, 2});
-    std::uint8_t back = 0x83;
-    std::uint8_t trans = 0x84;
-    bool useFilter = true;
-    DecodeFlagsA(block, status, filter, back, trans, useFilter);
-    EXPECT_EQ(status, MatrixRow{});
-    EXPECT_EQ(filter, MatrixRow{});
-    EXPECT_EQ(back, 0x83);
-    EXPECT_EQ(trans, 0x84);
-    EXPECT_FALSE(useFilter);
+    const DecodedA decoded =
+        DecodeA(block, {NewProjectStatusRow(2), RowWithOnes({1, 2}), 0x83, 0x84, true});
+    EXPECT_EQ(decoded.status, MatrixRow{});
+    EXPECT_EQ(decoded.filter, MatrixRow{});
+    EXPECT_EQ(decoded.back, 0x83);
+    EXPECT_EQ(decoded.trans, 0x84);
+    EXPECT_FALSE(decoded.useFilter);
   }
 }
 

@@ -1,47 +1,17 @@
 #include "project/shell_links.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
 
-#include <chrono>
-#include <cstdlib>
-#include <optional>
-#include <thread>
+#include <filesystem>
 #include <vector>
 
 #include "platform/files.h"
 #include "platform/messagebox.h"
+#include "tests/common/fake_opener.h"
 #include "tests/common/temp_folder.h"
 #include "texts/text_table.h"
 
 namespace {
-
-// A stand-in xdg-open, first on PATH, that writes its argument and working folder.
-class FakeOpener {
- public:
-  FakeOpener() : oldPath_(std::getenv("PATH") ? std::getenv("PATH") : "") {
-    const std::string log = folder_.File("log");
-    const std::string script = "#!/bin/sh\nprintf '%s|%s' \"$1\" \"$(pwd)\" > " + log +
-                               ".tmp\nmv " + log + ".tmp " + log + "\n";
-    EXPECT_TRUE(platform::WriteFileReplacing(folder_.File("xdg-open"), script));
-    chmod(folder_.File("xdg-open").c_str(), 0755);
-    setenv("PATH", (folder_.path() + ":" + oldPath_).c_str(), 1);
-  }
-  ~FakeOpener() { setenv("PATH", oldPath_.c_str(), 1); }
-
-  // "target|working folder" of the one call, or "" when none came.
-  std::string Opened() const {
-    std::string log;
-    for (int i = 0; i < 300 && !platform::ReadFileBytes(folder_.File("log"), log); ++i) {
-      std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return log;
-  }
-
- private:
-  TempFolder folder_;
-  std::string oldPath_;
-};
 
 class FakeBoxes : public platform::MessageBoxPresenter {
  public:
@@ -51,6 +21,11 @@ class FakeBoxes : public platform::MessageBoxPresenter {
     return platform::MsgResult::Ok;
   }
 };
+
+// What the fake opener records for one target opened in folder.
+std::string OpenedLog(const std::string& target, const std::string& folder) {
+  return "1|" + target + "|" + folder + "|";
+}
 
 class ShellLinks : public ::testing::Test {
  protected:
@@ -89,7 +64,7 @@ TEST_F(ShellLinks, HelpOpensTheFirstExistingCandidate) {
   AddFile("help_de.pdf");
   LanguageID = 0;
   ShowHelpFile();
-  EXPECT_EQ(opener_.Opened(), program_.File("help_de.pdf") + "|" + program_.path());
+  EXPECT_EQ(opener_.WaitForLog(), OpenedLog(program_.File("help_de.pdf"), program_.path()));
   EXPECT_TRUE(boxes_.calls.empty());
 }
 
@@ -97,7 +72,7 @@ TEST_F(ShellLinks, HelpFindsTheFileInTheHelpFolder) {
   AddFile("Help/help_de.htm");
   LanguageID = 1;
   ShowHelpFile();
-  EXPECT_EQ(opener_.Opened(), program_.File("Help/help_de.htm") + "|" + program_.path());
+  EXPECT_EQ(opener_.WaitForLog(), OpenedLog(program_.File("Help/help_de.htm"), program_.path()));
 }
 
 TEST_F(ShellLinks, HelpNotFoundShowsTheTextFolderAndFirstName) {
@@ -126,17 +101,16 @@ TEST_F(ShellLinks, HelpNotFoundShowsTheTextFolderAndFirstName) {
 TEST_F(ShellLinks, MailCarriesVersionAndLanguageInTheSubject) {
   LanguageID = 4;
   SendSupportMail();
-  const std::string opened = opener_.Opened();
-  EXPECT_EQ(opened,
-            "mailto:support@example.com?subject=VELDRAN Pelvaron (Tramelon) Version 1.4.155 "
-            "Language4&body=Hello , ...|" +
-                std::filesystem::current_path().string());
+  EXPECT_EQ(opener_.WaitForLog(),
+            OpenedLog("mailto:support@example.com?subject=VELDRAN Pelvaron (Tramelon) Version "
+                      "1.4.155 Language4&body=Hello , ...",
+                      std::filesystem::current_path().string()));
 }
 
 TEST_F(ShellLinks, MakerPageComesFromTheTextTable) {
   LangText[650] = "https://maker.example.com/de/";
   OpenMakerWebPage();
-  EXPECT_EQ(opener_.Opened(), "https://maker.example.com/de/|/");
+  EXPECT_EQ(opener_.WaitForLog(), OpenedLog("https://maker.example.com/de/", "/"));
   LangText[650].clear();
 }
 
