@@ -53,8 +53,10 @@ bool ReadLanguageFile(std::vector<std::string>& lines) {
     return false;
   }
   lines = SplitLines(bytes);
-  if (bytes.size() == kMaxLanguageFileBytes && !lines.empty()) {
-    lines.pop_back();  // cut off inside a line
+  const bool cutInsideLine =
+      bytes.size() == kMaxLanguageFileBytes && bytes.back() != '\n' && bytes.back() != '\r';
+  if (cutInsideLine && !lines.empty()) {
+    lines.pop_back();
   }
   return true;
 }

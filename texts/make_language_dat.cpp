@@ -51,7 +51,9 @@ bool ReadEnglish(const std::string& path, std::map<int, std::string>& english) {
   std::string line;
   while (std::getline(in, line)) {
     const std::size_t tab = line.find('\t');
-    if (tab == std::string::npos || line.find('"') != std::string::npos ||
+    if (tab == 0 || tab == std::string::npos || tab > 3 ||
+        line.find_first_not_of("0123456789") != tab ||
+        line.find_first_of("\"\r") != std::string::npos ||
         line.find('\t', tab + 1) != std::string::npos) {
       std::cerr << "malformed line: " << line << "\n";
       return false;
