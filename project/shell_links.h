@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-inline const std::string kDeveloperWebAddress = "https://www.example.com/pelvaron/";
+inline const std::string kDeveloperWebAddress = "https://dev.example.com/";
 inline const std::string kSupportMailAddress = "support@example.com";
 
 // The help file names tried for a language, in order, relative to the program folder.
