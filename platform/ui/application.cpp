@@ -1,0 +1,100 @@
+#include "platform/ui/application.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QEventLoop>
+#include <QScreen>
+#include <memory>
+
+#include "platform/events.h"
+#include "platform/messagebox.h"
+#include "platform/ui/form.h"
+#include "platform/ui/message_box_presenter.h"
+#include "platform/ui/qt_support.h"
+
+namespace platform::ui {
+namespace {
+
+struct State {
+  std::unique_ptr<QApplication> app;
+  QtMessageBoxPresenter presenter;
+  std::string defaultTitle = "Pelvaron";
+  std::optional<ScreenSize> screenOverride;
+};
+
+State& TheState() {
+  static State state;
+  return state;
+}
+
+void InstallServices() {
+  platform::SetDoEventsHook([] { QCoreApplication::processEvents(QEventLoop::AllEvents); });
+  platform::SetMessageBoxPresenter(&TheState().presenter);
+}
+
+}  // namespace
+
+void InitApplication(int& argc, char** argv) {
+  if (QApplication::instance() == nullptr) {
+    TheState().app = std::make_unique<QApplication>(argc, argv);
+    InstallServices();
+  }
+}
+
+void EnsureApplication() {
+  if (QApplication::instance() == nullptr) {
+    static int argc = 1;
+    static char name[] = "pelvaron";
+    static char* argv[] = {name, nullptr};
+    InitApplication(argc, argv);
+  }
+}
+
+int RunApplication(Form& mainForm) {
+  EnsureApplication();
+  mainForm.Show();
+  if (!mainForm.IsLoaded()) {
+    return 0;
+  }
+  QEventLoop loop;
+  QObject::connect(qApp, &QApplication::lastWindowClosed, &loop, &QEventLoop::quit);
+  while (mainForm.IsLoaded()) {
+    loop.processEvents(QEventLoop::WaitForMoreEvents);
+  }
+  return 0;
+}
+
+void SetDefaultTitle(const std::string& title) {
+  TheState().defaultTitle = title;
+}
+std::string DefaultTitle() {
+  return TheState().defaultTitle;
+}
+
+ScreenSize GetScreenSize() {
+  if (TheState().screenOverride) {
+    return *TheState().screenOverride;
+  }
+  EnsureApplication();
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  if (screen == nullptr) {
+    return {};
+  }
+  return {screen->geometry().width(), screen->geometry().height()};
+}
+
+void SetScreenSizeOverride(std::optional<ScreenSize> size) {
+  TheState().screenOverride = size;
+}
+
+void SetClipboardText(const std::string& text) {
+  EnsureApplication();
+  QGuiApplication::clipboard()->setText(ToQt(text));
+}
+
+std::string ClipboardText() {
+  EnsureApplication();
+  return FromQt(QGuiApplication::clipboard()->text());
+}
+
+}  // namespace platform::ui
