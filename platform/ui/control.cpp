@@ -135,30 +135,12 @@ void Control::ApplyColors() {
 
 void Control::SetMousePointer(MousePointer pointer) {
   pointer_ = pointer;
-  switch (pointer) {
-    case MousePointer::Default:
-      widget_->unsetCursor();
-      break;
-    case MousePointer::Arrow:
-      widget_->setCursor(Qt::ArrowCursor);
-      break;
-    case MousePointer::IBeam:
-      widget_->setCursor(Qt::IBeamCursor);
-      break;
-    case MousePointer::Hourglass:
-      widget_->setCursor(Qt::WaitCursor);
-      break;
-    case MousePointer::Custom:
-      widget_->setCursor(mouseIcon_.Get());
-      break;
-  }
+  ApplyPointer(*widget_, pointer_, mouseIcon_);
 }
 
 void Control::SetMouseIcon(const Cursor& icon) {
   mouseIcon_ = icon;
-  if (pointer_ == MousePointer::Custom) {
-    widget_->setCursor(mouseIcon_.Get());
-  }
+  ApplyPointer(*widget_, pointer_, mouseIcon_);
 }
 
 std::string Control::ToolTipText() const {

@@ -18,4 +18,24 @@ Cursor Cursor::FromFile(const std::string& path, int hotX, int hotY) {
   return Cursor(QCursor(image, hotX, hotY));
 }
 
+void ApplyPointer(QWidget& widget, MousePointer pointer, const Cursor& icon) {
+  switch (pointer) {
+    case MousePointer::Default:
+      widget.unsetCursor();
+      break;
+    case MousePointer::Arrow:
+      widget.setCursor(Qt::ArrowCursor);
+      break;
+    case MousePointer::IBeam:
+      widget.setCursor(Qt::IBeamCursor);
+      break;
+    case MousePointer::Hourglass:
+      widget.setCursor(Qt::WaitCursor);
+      break;
+    case MousePointer::Custom:
+      widget.setCursor(icon.Get());
+      break;
+  }
+}
+
 }  // namespace platform::ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QCursor>
+#include <QWidget>
 #include <string>
 
 namespace platform::ui {
@@ -20,5 +21,8 @@ class Cursor {
   explicit Cursor(QCursor cursor) : cursor_(std::move(cursor)) {}
   QCursor cursor_;
 };
+
+// Sets the widget's cursor for the pointer; Custom shows the icon.
+void ApplyPointer(QWidget& widget, MousePointer pointer, const Cursor& icon);
 
 }  // namespace platform::ui

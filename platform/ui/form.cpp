@@ -256,29 +256,17 @@ void Form::SetMousePointer(MousePointer pointer) {
   while (QGuiApplication::overrideCursor() != nullptr) {
     QGuiApplication::restoreOverrideCursor();
   }
-  switch (pointer) {
-    case MousePointer::Hourglass:
-      QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-      break;
-    case MousePointer::Custom:
-      window_->setCursor(mouseIcon_.Get());
-      break;
-    case MousePointer::Arrow:
-      window_->setCursor(Qt::ArrowCursor);
-      break;
-    case MousePointer::IBeam:
-      window_->setCursor(Qt::IBeamCursor);
-      break;
-    case MousePointer::Default:
-      window_->unsetCursor();
-      break;
+  if (pointer == MousePointer::Hourglass) {
+    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+  } else {
+    ApplyPointer(*window_, pointer, mouseIcon_);
   }
 }
 
 void Form::SetMouseIcon(const Cursor& icon) {
   mouseIcon_ = icon;
-  if (pointer_ == MousePointer::Custom) {
-    window_->setCursor(mouseIcon_.Get());
+  if (pointer_ != MousePointer::Hourglass) {
+    ApplyPointer(*window_, pointer_, mouseIcon_);
   }
 }
 
