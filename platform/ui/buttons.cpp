@@ -1,0 +1,79 @@
+#include "platform/ui/buttons.h"
+
+#include <QCheckBox>
+#include <QPushButton>
+
+#include "platform/ui/qt_support.h"
+
+namespace platform::ui {
+
+CommandButton::CommandButton(Container& parent, std::string name, int index)
+    : Control(parent, std::move(name), index, new QPushButton) {
+  button_ = static_cast<QPushButton*>(Widget());
+  button_->setAutoDefault(false);
+  QObject::connect(button_, &QPushButton::clicked, button_, [this] { RaiseClick(); });
+}
+
+// Qt marks access keys with "&" as the captions do.
+void CommandButton::SetCaption(const std::string& caption) {
+  button_->setText(ToQt(caption));
+}
+std::string CommandButton::Caption() const {
+  return FromQt(button_->text());
+}
+
+void CommandButton::PerformClick() {
+  button_->click();
+}
+void CommandButton::SetDefault(bool isDefault) {
+  button_->setDefault(isDefault);
+}
+
+void CommandButton::SetPicture(const Picture& picture) {
+  const QPixmap pixmap = QPixmap::fromImage(picture.Image());
+  button_->setIcon(QIcon(pixmap));
+  button_->setIconSize(pixmap.size());
+}
+
+CheckBox::CheckBox(Container& parent, std::string name, int index)
+    : Control(parent, std::move(name), index, new QCheckBox) {
+  box_ = static_cast<QCheckBox*>(Widget());
+  QObject::connect(box_, &QCheckBox::stateChanged, box_, [this] { RaiseClick(); });
+}
+
+void CheckBox::SetCaption(const std::string& caption) {
+  box_->setText(ToQt(caption));
+}
+std::string CheckBox::Caption() const {
+  return FromQt(box_->text());
+}
+
+int CheckBox::Value() const {
+  switch (box_->checkState()) {
+    case Qt::Checked:
+      return vb::Checked;
+    case Qt::PartiallyChecked:
+      return vb::Grayed;
+    default:
+      return vb::Unchecked;
+  }
+}
+
+void CheckBox::SetValue(int value) {
+  switch (value) {
+    case vb::Unchecked:
+      box_->setCheckState(Qt::Unchecked);
+      break;
+    case vb::Checked:
+      box_->setCheckState(Qt::Checked);
+      break;
+    case vb::Grayed:
+      box_->setTristate(true);
+      box_->setCheckState(Qt::PartiallyChecked);
+      break;
+    default:
+      break;
+  }
+}
+
+}  // namespace platform::ui

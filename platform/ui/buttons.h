@@ -1,0 +1,40 @@
+#pragma once
+
+#include "platform/ui/control.h"
+#include "platform/ui/picture.h"
+
+class QPushButton;
+class QCheckBox;
+
+namespace platform::ui {
+
+// Caption "&" marks the shortcut letter ("&&" is a plain "&").
+class CommandButton : public Control {
+ public:
+  CommandButton(Container& parent, std::string name, int index = -1);
+  void SetCaption(const std::string& caption) override;
+  std::string Caption() const override;
+  // Clicks the button as the user would (fires Click when enabled).
+  void PerformClick();
+  void SetDefault(bool isDefault);
+  // A picture shown beside the caption (alone when the caption is empty).
+  void SetPicture(const Picture& picture);
+
+ private:
+  QPushButton* button_;
+};
+
+// Value vb::Unchecked, vb::Checked or vb::Grayed; every change of Value fires Click.
+class CheckBox : public Control {
+ public:
+  CheckBox(Container& parent, std::string name, int index = -1);
+  void SetCaption(const std::string& caption) override;
+  std::string Caption() const override;
+  int Value() const;
+  void SetValue(int value);  // values other than 0..2 are ignored
+
+ private:
+  QCheckBox* box_;
+};
+
+}  // namespace platform::ui

@@ -1,0 +1,202 @@
+#include "platform/ui/control.h"
+
+#include <QWidget>
+
+#include "platform/ui/control_events.h"
+#include "platform/ui/form.h"
+#include "platform/ui/qt_support.h"
+
+namespace platform::ui {
+
+Control::Control(Container& parent, std::string name, int index, QWidget* widget)
+    : NamedItem(std::move(name), index), form_(&parent.ParentForm()), widget_(widget) {
+  widget->setParent(parent.ChildArea());
+  widget->setObjectName(QString::fromStdString(Name()));
+  widget->setMouseTracking(true);
+  events_ = new ControlEvents(*this, widget);
+  widget->installEventFilter(events_);
+  widget->show();
+  form_->Register(*this);
+}
+
+Control::~Control() {
+  form_->Unregister(*this);
+  delete widget_;
+}
+
+void Control::SetCaption(const std::string&) {}
+std::string Control::Caption() const {
+  return {};
+}
+
+int Control::Left() const {
+  return widget_->x();
+}
+int Control::Top() const {
+  return widget_->y();
+}
+int Control::Width() const {
+  return widget_->width();
+}
+int Control::Height() const {
+  return widget_->height();
+}
+void Control::Move(int left, int top) {
+  widget_->move(left, top);
+}
+void Control::Move(int left, int top, int width, int height) {
+  widget_->setGeometry(left, top, std::max(width, 0), std::max(height, 0));
+}
+void Control::SetLeft(int left) {
+  widget_->move(left, Top());
+}
+void Control::SetTop(int top) {
+  widget_->move(Left(), top);
+}
+void Control::SetWidth(int width) {
+  widget_->resize(std::max(width, 0), Height());
+}
+void Control::SetHeight(int height) {
+  widget_->resize(Width(), std::max(height, 0));
+}
+
+// Visible reads what was set, not whether the window is on screen.
+bool Control::Visible() const {
+  return !widget_->isHidden();
+}
+void Control::SetVisible(bool visible) {
+  widget_->setVisible(visible);
+}
+bool Control::Enabled() const {
+  return widget_->isEnabled();
+}
+void Control::SetEnabled(bool enabled) {
+  widget_->setEnabled(enabled);
+}
+
+std::string Control::FontName() const {
+  return FromQt(widget_->font().family());
+}
+void Control::SetFontName(const std::string& name) {
+  QFont font = widget_->font();
+  font.setFamily(ToQt(name));
+  widget_->setFont(font);
+}
+double Control::FontSize() const {
+  return widget_->font().pointSizeF();
+}
+void Control::SetFontSize(double points) {
+  if (points <= 0) {
+    return;
+  }
+  QFont font = widget_->font();
+  font.setPointSizeF(points);
+  widget_->setFont(font);
+}
+bool Control::FontBold() const {
+  return widget_->font().bold();
+}
+void Control::SetFontBold(bool bold) {
+  QFont font = widget_->font();
+  font.setBold(bold);
+  widget_->setFont(font);
+}
+
+void Control::SetForeColor(OleColor color) {
+  foreColor_ = color;
+  ApplyColors();
+}
+
+void Control::SetBackColor(OleColor color) {
+  backColor_ = color;
+  ApplyColors();
+}
+
+void Control::InitColors(OleColor fore, OleColor back) {
+  foreColor_ = fore;
+  backColor_ = back;
+}
+
+void Control::ApplyColors() {
+  QPalette palette = widget_->palette();
+  QColor color;
+  if (ToQColor(foreColor_, color)) {
+    palette.setColor(QPalette::WindowText, color);
+    palette.setColor(QPalette::Text, color);
+    palette.setColor(QPalette::ButtonText, color);
+  }
+  if (ToQColor(backColor_, color)) {
+    palette.setColor(QPalette::Window, color);
+    palette.setColor(QPalette::Base, color);
+    palette.setColor(QPalette::Button, color);
+  }
+  widget_->setPalette(palette);
+}
+
+void Control::SetMousePointer(MousePointer pointer) {
+  pointer_ = pointer;
+  ApplyPointer(*widget_, pointer_, mouseIcon_);
+}
+
+void Control::SetMouseIcon(const Cursor& icon) {
+  mouseIcon_ = icon;
+  ApplyPointer(*widget_, pointer_, mouseIcon_);
+}
+
+std::string Control::ToolTipText() const {
+  return FromQt(widget_->toolTip());
+}
+void Control::SetToolTipText(const std::string& text) {
+  widget_->setToolTip(ToQt(text));
+}
+
+int Control::TabIndex() const {
+  return form_->TabPosition(*this);
+}
+void Control::SetTabIndex(int position) {
+  form_->SetTabPosition(*this, position);
+}
+
+void Control::SetFocus() {
+  widget_->window()->activateWindow();
+  widget_->setFocus(Qt::OtherFocusReason);
+}
+
+bool Control::HasFocus() const {
+  QWidget* focus = widget_->window()->focusWidget();
+  return focus != nullptr && (focus == widget_ || widget_->isAncestorOf(focus));
+}
+
+void Control::Refresh() {
+  widget_->repaint();
+}
+void Control::ZOrder() {
+  widget_->raise();
+}
+
+void Control::RaiseClick() {
+  if (Click) {
+    Click();
+  }
+}
+
+void Control::RaiseChange() {
+  if (Change) {
+    Change();
+  }
+}
+
+void Control::ListenTo(QWidget* source, QWidget* origin) {
+  source->setMouseTracking(true);
+  source->installEventFilter(events_);
+  events_->SetOrigin(origin);
+}
+
+void Control::ClickOnRelease() {
+  events_->SetClickOnRelease();
+}
+void Control::MarkContainer() {
+  events_->SetContainer();
+}
+
+}  // namespace platform::ui

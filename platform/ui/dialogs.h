@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace platform::ui {
+
+class Form;
+class Menu;
+
+struct FileDialogRequest {
+  bool save = false;
+  Form* owner = nullptr;
+  std::string title;
+  // Label and pattern(s) ("*.vrx", several separated by ";").
+  std::vector<std::pair<std::string, std::string>> filters;
+  int selectedFilter = 0;        // the preselected pair
+  std::string defaultExtension;  // appended to a typed name without one ("vrx")
+  std::string initialFile;
+  bool fileMustExist = false;     // open: a missing file is refused
+  bool pathMustExist = false;     // save: a missing folder is refused
+  bool confirmOverwrite = false;  // save: an existing file needs a yes
+};
+
+// Shows the open or save dialog; the chosen path, or "" when cancelled.
+std::string ShowFileDialogBox(const FileDialogRequest& request);
+
+// Takes the place of the dialogs, popup menus and modal loops (tests).
+class DialogInterceptor {
+ public:
+  virtual ~DialogInterceptor() = default;
+  virtual std::string AnswerFileDialog(const FileDialogRequest& request) = 0;
+  // The position of the chosen item in menu.Items(), or -1 for none.
+  virtual int AnswerPopupMenu(const Menu& menu) = 0;
+  // Acts on a form shown modally; it is unloaded afterwards unless the action did.
+  virtual void AnswerModalForm(Form& form) = 0;
+  // EndProgram was called; the process goes on.
+  virtual void OnEndProgram() = 0;
+};
+
+// nullptr removes the interceptor.
+void SetDialogInterceptor(DialogInterceptor* interceptor);
+DialogInterceptor* CurrentDialogInterceptor();
+
+}  // namespace platform::ui

@@ -1,0 +1,200 @@
+#include "platform/ui/testing/ui_harness.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QWidget>
+#include <cstdlib>
+
+#include "platform/ui/application.h"
+#include "platform/ui/menu.h"
+#include "platform/ui/qt_support.h"
+
+namespace platform::ui::testing {
+namespace {
+
+platform::MsgResult UnansweredResult(int style) {
+  switch (style & platform::mb::ButtonMask) {
+    case platform::mb::YesNo:
+      return platform::MsgResult::No;
+    case platform::mb::OkCancel:
+    case platform::mb::YesNoCancel:
+      return platform::MsgResult::Cancel;
+    default:
+      return platform::MsgResult::Ok;
+  }
+}
+
+template <class T>
+bool TakeFront(std::deque<T>& queue, T& value) {
+  if (queue.empty()) {
+    return false;
+  }
+  value = std::move(queue.front());
+  queue.pop_front();
+  return true;
+}
+
+}  // namespace
+
+UiHarness::UiHarness() {
+  if (QCoreApplication::instance() == nullptr) {
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+  }
+  EnsureApplication();
+  platform::SetMessageBoxPresenter(this);
+  SetDialogInterceptor(this);
+}
+
+UiHarness::~UiHarness() {
+  platform::SetMessageBoxPresenter(nullptr);
+  SetDialogInterceptor(nullptr);
+}
+
+void UiHarness::QueueMessageBoxAnswer(platform::MsgResult answer) {
+  messageBoxAnswers_.push_back(answer);
+}
+void UiHarness::QueueFileDialogAnswer(std::string path) {
+  fileDialogAnswers_.push_back(std::move(path));
+}
+void UiHarness::QueuePopupMenuAnswer(int position) {
+  popupMenuAnswers_.push_back(position);
+}
+void UiHarness::QueueModalFormAction(std::function<void(Form&)> action) {
+  modalFormActions_.push_back(std::move(action));
+}
+
+int UiHarness::PendingAnswers() const {
+  return static_cast<int>(messageBoxAnswers_.size() + fileDialogAnswers_.size() +
+                          popupMenuAnswers_.size() + modalFormActions_.size());
+}
+
+void UiHarness::ClearRecords() {
+  messageBoxes_.clear();
+  fileDialogs_.clear();
+  popupMenus_.clear();
+  modalForms_.clear();
+  programEnded_ = false;
+}
+
+platform::MsgResult UiHarness::Show(const platform::MessageBoxCall& call) {
+  messageBoxes_.push_back({call.prompt, call.title ? *call.title : DefaultTitle(),
+                           call.style & platform::mb::ButtonMask,
+                           call.style & platform::mb::IconMask, call.style});
+  platform::MsgResult answer = UnansweredResult(call.style);
+  TakeFront(messageBoxAnswers_, answer);
+  return answer;
+}
+
+std::string UiHarness::AnswerFileDialog(const FileDialogRequest& request) {
+  fileDialogs_.push_back(request);
+  std::string answer;
+  TakeFront(fileDialogAnswers_, answer);
+  return answer;
+}
+
+int UiHarness::AnswerPopupMenu(const Menu& menu) {
+  popupMenus_.push_back(menu.Name());
+  int answer = -1;
+  TakeFront(popupMenuAnswers_, answer);
+  return answer;
+}
+
+void UiHarness::AnswerModalForm(Form& form) {
+  modalForms_.push_back(form.Name());
+  std::function<void(Form&)> action;
+  if (TakeFront(modalFormActions_, action) && action) {
+    action(form);
+  }
+}
+
+void ProcessEvents() {
+  QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+bool SaveScreenshot(Form& form, const std::string& pngPath) {
+  ProcessEvents();
+  return form.Window()->grab().save(QString::fromStdString(pngPath), "PNG");
+}
+
+namespace {
+
+// Keys go to the widget that has the focus inside the control (a picture box's surface).
+QWidget* KeyTarget(Control& control) {
+  QWidget* widget = control.Widget();
+  return widget->focusProxy() != nullptr ? widget->focusProxy() : widget;
+}
+
+void SendKey(Control& control, int qtKey, int shift, const QString& text) {
+  QWidget* target = KeyTarget(control);
+  QKeyEvent press(QEvent::KeyPress, qtKey, Modifiers(shift), text);
+  QCoreApplication::sendEvent(target, &press);
+  QKeyEvent release(QEvent::KeyRelease, qtKey, Modifiers(shift), text);
+  QCoreApplication::sendEvent(target, &release);
+}
+
+// Mouse events go to the widget under the point, as the window system delivers them.
+void SendMouse(Control& control, QEvent::Type type, Qt::MouseButton button,
+               Qt::MouseButtons buttons, int x, int y, int shift) {
+  QWidget* target = KeyTarget(control);
+  const QPointF local(x, y);
+  QMouseEvent event(type, local, target->mapToGlobal(local), button, buttons, Modifiers(shift));
+  QCoreApplication::sendEvent(target, &event);
+}
+
+Qt::MouseButtons HeldButtons(int buttons) {
+  Qt::MouseButtons held = Qt::NoButton;
+  for (int bit : {1, 2, 4}) {
+    if (buttons & bit) {
+      held |= QtButton(bit);
+    }
+  }
+  return held;
+}
+
+}  // namespace
+
+void TypeText(Control& control, const std::string& text) {
+  for (char byte : text) {
+    const QString character = ToQt(std::string(1, byte));
+    const QChar upper = character.isEmpty() ? QChar() : character[0].toUpper();
+    const int key = byte == '\r' ? static_cast<int>(Qt::Key_Return) : upper.unicode();
+    SendKey(control, key, 0, byte == '\r' ? QStringLiteral("\r") : character);
+  }
+}
+
+void PressKey(Control& control, int keyCode, int shift) {
+  QString text;
+  if (keyCode == 13) {
+    text = QStringLiteral("\r");
+  } else if (keyCode == 8) {
+    text = QString(QChar(8));
+  } else if (keyCode == 32) {
+    text = QStringLiteral(" ");
+  }
+  SendKey(control, QtKey(keyCode), shift, text);
+}
+
+void ClickControl(Control& control) {
+  MousePress(control, 1, 2, 2);
+  MouseRelease(control, 1, 2, 2);
+}
+
+void MousePress(Control& control, int button, int x, int y, int shift) {
+  SendMouse(control, QEvent::MouseButtonPress, QtButton(button), QtButton(button), x, y, shift);
+}
+
+void MouseMoveTo(Control& control, int buttons, int x, int y, int shift) {
+  SendMouse(control, QEvent::MouseMove, Qt::NoButton, HeldButtons(buttons), x, y, shift);
+}
+
+void MouseRelease(Control& control, int button, int x, int y, int shift) {
+  SendMouse(control, QEvent::MouseButtonRelease, QtButton(button), Qt::NoButton, x, y, shift);
+}
+
+void CloseWindow(Form& form) {
+  form.Window()->close();
+}
+
+}  // namespace platform::ui::testing

@@ -1,0 +1,81 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/messagebox.h"
+#include "platform/ui/control.h"
+#include "platform/ui/dialogs.h"
+#include "platform/ui/form.h"
+
+namespace platform::ui::testing {
+
+struct ShownMessageBox {
+  std::string text;
+  std::string title;  // the default title when the box had none
+  int buttons = 0;    // style & mb::ButtonMask
+  int icon = 0;       // style & mb::IconMask
+  int style = 0;
+};
+
+// While it lives, message boxes, file dialogs, popup menus and modal forms are
+// answered from queues and recorded; nothing waits for a person. An empty queue
+// answers like a cancel (message box: Ok, No or Cancel by its buttons; file dialog
+// ""; menu no item; modal form unloaded at once). Create it before the first form
+// so the application runs headless.
+class UiHarness : public platform::MessageBoxPresenter, public DialogInterceptor {
+ public:
+  UiHarness();
+  ~UiHarness() override;
+
+  void QueueMessageBoxAnswer(platform::MsgResult answer);
+  void QueueFileDialogAnswer(std::string path);  // "" cancels
+  void QueuePopupMenuAnswer(int position);       // -1 dismisses
+  void QueueModalFormAction(std::function<void(Form&)> action);
+
+  const std::vector<ShownMessageBox>& MessageBoxes() const { return messageBoxes_; }
+  const std::vector<FileDialogRequest>& FileDialogs() const { return fileDialogs_; }
+  const std::vector<std::string>& PopupMenus() const { return popupMenus_; }
+  const std::vector<std::string>& ModalForms() const { return modalForms_; }
+  bool ProgramEnded() const { return programEnded_; }
+  // Answers queued but not used yet.
+  int PendingAnswers() const;
+  void ClearRecords();
+
+  platform::MsgResult Show(const platform::MessageBoxCall& call) override;
+  std::string AnswerFileDialog(const FileDialogRequest& request) override;
+  int AnswerPopupMenu(const Menu& menu) override;
+  void AnswerModalForm(Form& form) override;
+  void OnEndProgram() override { programEnded_ = true; }
+
+ private:
+  std::deque<platform::MsgResult> messageBoxAnswers_;
+  std::deque<std::string> fileDialogAnswers_;
+  std::deque<int> popupMenuAnswers_;
+  std::deque<std::function<void(Form&)>> modalFormActions_;
+  std::vector<ShownMessageBox> messageBoxes_;
+  std::vector<FileDialogRequest> fileDialogs_;
+  std::vector<std::string> popupMenus_;
+  std::vector<std::string> modalForms_;
+  bool programEnded_ = false;
+};
+
+// Lets queued window events run.
+void ProcessEvents();
+// Writes the form's window as it looks now; false when the file cannot be written.
+bool SaveScreenshot(Form& form, const std::string& pngPath);
+
+// User input, delivered as the window system would (Windows-1252 text, key codes
+// as the KeyDown handlers receive them).
+void TypeText(Control& control, const std::string& text);
+void PressKey(Control& control, int keyCode, int shift = 0);
+void ClickControl(Control& control);
+void MousePress(Control& control, int button, int x, int y, int shift = 0);
+void MouseMoveTo(Control& control, int buttons, int x, int y, int shift = 0);
+void MouseRelease(Control& control, int button, int x, int y, int shift = 0);
+// Asks the window to close as its close box does.
+void CloseWindow(Form& form);
+
+}  // namespace platform::ui::testing

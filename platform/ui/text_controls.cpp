@@ -1,0 +1,202 @@
+#include "platform/ui/text_controls.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTextBlock>
+#include <algorithm>
+
+#include "platform/ui/qt_support.h"
+
+namespace platform::ui {
+namespace {
+
+// Labels show "&x" as x (the access key) and "&&" as "&".
+QString WithoutAccessMarks(const std::string& caption) {
+  std::string shown;
+  for (std::size_t i = 0; i < caption.size(); ++i) {
+    if (caption[i] == '&' && i + 1 < caption.size()) {
+      ++i;
+    }
+    shown += caption[i];
+  }
+  return ToQt(shown);
+}
+
+Qt::Alignment QtAlignment(Alignment alignment) {
+  switch (alignment) {
+    case Alignment::Right:
+      return Qt::AlignRight;
+    case Alignment::Center:
+      return Qt::AlignHCenter;
+    default:
+      return Qt::AlignLeft;
+  }
+}
+
+}  // namespace
+
+Label::Label(Container& parent, std::string name, int index)
+    : Control(parent, std::move(name), index, new QLabel) {
+  label_ = static_cast<QLabel*>(Widget());
+  label_->setTextFormat(Qt::PlainText);
+  label_->setWordWrap(true);
+  label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  InitColors(vbButtonText, vbButtonFace);
+  ClickOnRelease();
+}
+
+void Label::SetCaption(const std::string& caption) {
+  caption_ = caption;
+  label_->setText(WithoutAccessMarks(caption));
+}
+
+std::string Label::Caption() const {
+  return caption_;
+}
+
+void Label::SetAlignment(Alignment alignment) {
+  label_->setAlignment(QtAlignment(alignment) | Qt::AlignTop);
+}
+
+void Label::SetWordWrap(bool wrap) {
+  label_->setWordWrap(wrap);
+}
+
+void Label::SetTransparent(bool transparent) {
+  transparent_ = transparent;
+  ApplyColors();
+}
+
+void Label::ApplyColors() {
+  Control::ApplyColors();
+  label_->setAutoFillBackground(!transparent_);
+}
+
+TextBox::TextBox(Container& parent, std::string name, int index, bool multiLine)
+    : Control(parent, std::move(name), index,
+              multiLine ? static_cast<QWidget*>(new QPlainTextEdit)
+                        : static_cast<QWidget*>(new QLineEdit)) {
+  InitColors(vbWindowText, vbWindowBackground);
+  if (multiLine) {
+    edit_ = static_cast<QPlainTextEdit*>(Widget());
+    ListenTo(edit_->viewport(), edit_);
+    QObject::connect(edit_, &QPlainTextEdit::textChanged, edit_, [this] {
+      CutToMaxLength();
+      RaiseChange();
+    });
+  } else {
+    line_ = static_cast<QLineEdit*>(Widget());
+    QObject::connect(line_, &QLineEdit::textChanged, line_, [this] { RaiseChange(); });
+  }
+}
+
+// Multi-line text crosses the layer with CR LF line ends.
+std::string TextBox::Text() const {
+  if (line_ != nullptr) {
+    return FromQt(line_->text());
+  }
+  return FromQt(edit_->toPlainText().replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
+}
+
+void TextBox::SetText(const std::string& text) {
+  if (line_ != nullptr) {
+    line_->setText(ToQt(text));
+    return;
+  }
+  const QString plain = ToQt(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+  if (plain != edit_->toPlainText()) {
+    edit_->setPlainText(plain);
+  }
+}
+
+int TextBox::MaxLength() const {
+  return maxLength_;
+}
+
+void TextBox::SetMaxLength(int length) {
+  maxLength_ = std::max(length, 0);
+  if (line_ != nullptr) {
+    line_->setMaxLength(maxLength_ == 0 ? 32767 : maxLength_);
+  } else {
+    CutToMaxLength();
+  }
+}
+
+void TextBox::CutToMaxLength() {
+  if (edit_ == nullptr || maxLength_ == 0 || edit_->toPlainText().size() <= maxLength_) {
+    return;
+  }
+  QSignalBlocker blocker(edit_);
+  edit_->setPlainText(edit_->toPlainText().left(maxLength_));
+  edit_->moveCursor(QTextCursor::End);
+}
+
+int TextBox::SelStart() const {
+  if (line_ != nullptr) {
+    return line_->hasSelectedText() ? line_->selectionStart() : line_->cursorPosition();
+  }
+  return edit_->textCursor().selectionStart();
+}
+
+void TextBox::SetSelStart(int start) {
+  if (line_ != nullptr) {
+    line_->setCursorPosition(std::clamp(start, 0, static_cast<int>(line_->text().size())));
+    return;
+  }
+  QTextCursor cursor = edit_->textCursor();
+  cursor.setPosition(std::clamp(start, 0, static_cast<int>(edit_->toPlainText().size())));
+  edit_->setTextCursor(cursor);
+}
+
+int TextBox::SelLength() const {
+  if (line_ != nullptr) {
+    return static_cast<int>(line_->selectedText().size());
+  }
+  const QTextCursor cursor = edit_->textCursor();
+  return cursor.selectionEnd() - cursor.selectionStart();
+}
+
+void TextBox::SetSelLength(int length) {
+  const int start = SelStart();
+  if (line_ != nullptr) {
+    const int available = static_cast<int>(line_->text().size()) - start;
+    line_->setSelection(start, std::clamp(length, 0, available));
+    return;
+  }
+  QTextCursor cursor = edit_->textCursor();
+  const int available = static_cast<int>(edit_->toPlainText().size()) - start;
+  cursor.setPosition(start);
+  cursor.setPosition(start + std::clamp(length, 0, available), QTextCursor::KeepAnchor);
+  edit_->setTextCursor(cursor);
+}
+
+std::string TextBox::SelText() const {
+  return FromQt(line_ != nullptr ? line_->selectedText()
+                                 : edit_->textCursor().selectedText().replace(
+                                       QChar::ParagraphSeparator, QChar('\n')));
+}
+
+bool TextBox::Locked() const {
+  return line_ != nullptr ? line_->isReadOnly() : edit_->isReadOnly();
+}
+
+void TextBox::SetLocked(bool locked) {
+  if (line_ != nullptr) {
+    line_->setReadOnly(locked);
+  } else {
+    edit_->setReadOnly(locked);
+  }
+}
+
+void TextBox::SetAlignment(Alignment alignment) {
+  if (line_ != nullptr) {
+    line_->setAlignment(QtAlignment(alignment) | Qt::AlignVCenter);
+    return;
+  }
+  QTextOption option = edit_->document()->defaultTextOption();
+  option.setAlignment(QtAlignment(alignment));
+  edit_->document()->setDefaultTextOption(option);
+}
+
+}  // namespace platform::ui

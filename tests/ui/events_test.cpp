@@ -1,0 +1,145 @@
+#include <gtest/gtest.h>
+
+#include "platform/ui/testing/ui_harness.h"
+#include "platform/ui/ui.h"
+
+namespace platform::ui {
+namespace {
+
+class EventForm : public Form {
+ public:
+  EventForm() : Form("frmEvents") {
+    SetClientSize(300, 200);
+    txtName.Move(10, 10, 120, 22);
+    picGrid.Move(10, 40, 100, 100);
+  }
+  TextBox txtName{*this, "txtName"};
+  CheckBox chkOn{*this, "chkOn"};
+  ComboBox Combo1{*this, "Combo1"};
+  VScrollBar VScroll1{*this, "VScroll1"};
+  PictureBox picGrid{*this, "picGrid"};
+  ControlArray<TextBox> txtInfo{*this, "txtInfo", 0, 3};
+};
+
+class EventsTest : public ::testing::Test {
+ protected:
+  testing::UiHarness harness;
+  EventForm form;
+};
+
+TEST_F(EventsTest, ValuesSetFromCodeFireTheirHandlerOnce) {
+  int changes = 0, clicks = 0, comboClicks = 0, scrolls = 0;
+  form.txtName.Change = [&] { ++changes; };
+  form.chkOn.Click = [&] { ++clicks; };
+  form.Combo1.Click = [&] { ++comboClicks; };
+  form.VScroll1.Change = [&] { ++scrolls; };
+  form.Combo1.AddItem("9600");
+  form.Combo1.AddItem("19200");
+
+  form.txtName.SetText("abc");
+  form.chkOn.SetValue(vb::Checked);
+  form.Combo1.SetListIndex(1);
+  form.VScroll1.SetMax(7);
+  form.VScroll1.SetValue(3);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(clicks, 1);
+  EXPECT_EQ(comboClicks, 1);
+  EXPECT_EQ(scrolls, 1);
+
+  // Setting the value a control already holds is no change.
+  form.txtName.SetText("abc");
+  form.Combo1.SetListIndex(1);
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(comboClicks, 1);
+}
+
+TEST_F(EventsTest, ArrayHandlersReceiveTheIndex) {
+  std::vector<int> changed;
+  form.txtInfo.Change = [&](int Index) { changed.push_back(Index); };
+  form.txtInfo[2].SetText("x");
+  form.txtInfo[0].SetText("y");
+  EXPECT_EQ(changed, (std::vector<int>{2, 0}));
+  EXPECT_EQ(form.txtInfo.LBound(), 0);
+  EXPECT_EQ(form.txtInfo.UBound(), 3);
+  EXPECT_THROW(form.txtInfo[4], std::out_of_range);
+}
+
+TEST_F(EventsTest, KeyPressCanSwallowOrChangeTheKey) {
+  form.Show();
+  int changes = 0;
+  form.txtName.Change = [&] { ++changes; };
+  form.txtName.KeyPress = [](int& KeyAscii) {
+    if (KeyAscii == 'x') {
+      KeyAscii = 0;
+    } else if (KeyAscii >= 'a' && KeyAscii <= 'z') {
+      KeyAscii -= 32;
+    }
+  };
+  testing::TypeText(form.txtName, "x");
+  EXPECT_EQ(form.txtName.Text(), "");
+  EXPECT_EQ(changes, 0);
+  testing::TypeText(form.txtName, "axb");
+  EXPECT_EQ(form.txtName.Text(), "AB");
+  EXPECT_EQ(changes, 2);
+}
+
+TEST_F(EventsTest, KeyDownAndKeyUpGetVirtualKeyCodes) {
+  form.Show();
+  std::vector<int> down, up;
+  form.picGrid.KeyDown = [&](int& KeyCode, int Shift) { down.push_back(KeyCode * 10 + Shift); };
+  form.picGrid.KeyUp = [&](int& KeyCode, int) { up.push_back(KeyCode); };
+  testing::PressKey(form.picGrid, 37);
+  testing::PressKey(form.picGrid, 40, vb::ShiftMask);
+  testing::PressKey(form.picGrid, 32);
+  EXPECT_EQ(down, (std::vector<int>{370, 401, 320}));
+  EXPECT_EQ(up, (std::vector<int>{37, 40, 32}));
+}
+
+TEST_F(EventsTest, KeyPressSeesWindows1252Bytes) {
+  form.Show();
+  std::vector<int> keys;
+  form.txtName.KeyPress = [&](int& KeyAscii) { keys.push_back(KeyAscii); };
+  testing::TypeText(form.txtName, "\xE4\x80");  // a umlaut, euro sign
+  EXPECT_EQ(keys, (std::vector<int>{0xE4, 0x80}));
+  EXPECT_EQ(form.txtName.Text(), "\xE4\x80");
+}
+
+TEST_F(EventsTest, PictureBoxMouseEventsCarryButtonShiftAndPosition) {
+  form.Show();
+  std::vector<std::string> seen;
+  auto record = [&](const char* what) {
+    return [&seen, what](int Button, int Shift, float X, float Y) {
+      seen.push_back(std::string(what) + std::to_string(Button) + "/" + std::to_string(Shift) +
+                     "@" + std::to_string(static_cast<int>(X)) + "," +
+                     std::to_string(static_cast<int>(Y)));
+    };
+  };
+  form.picGrid.MouseDown = record("down");
+  form.picGrid.MouseMove = record("move");
+  form.picGrid.MouseUp = record("up");
+  testing::MousePress(form.picGrid, vb::LeftButton, 5, 6, vb::CtrlMask);
+  testing::MouseMoveTo(form.picGrid, vb::LeftButton, 50, 60);
+  testing::MouseRelease(form.picGrid, vb::LeftButton, 50, 60);
+  ASSERT_EQ(seen.size(), 3u);
+  EXPECT_EQ(seen[0], "down1/2@5,6");
+  EXPECT_EQ(seen[1], "move1/0@50,60");
+  EXPECT_EQ(seen[2], "up1/0@50,60");
+}
+
+TEST_F(EventsTest, FocusMovesFromCodeAndRaisesFocusEvents) {
+  form.Show();
+  int got = 0, lost = 0;
+  form.txtInfo[1].GotFocus = [&] { ++got; };
+  form.txtInfo[1].LostFocus = [&] { ++lost; };
+  form.txtInfo[1].SetFocus();
+  testing::ProcessEvents();
+  EXPECT_TRUE(form.txtInfo[1].HasFocus());
+  form.txtName.SetFocus();
+  testing::ProcessEvents();
+  EXPECT_FALSE(form.txtInfo[1].HasFocus());
+  EXPECT_EQ(got, 1);
+  EXPECT_EQ(lost, 1);
+}
+
+}  // namespace
+}  // namespace platform::ui
