@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+// The folder of the autosave copies, beside the program.
+std::string AutosaveFolder();
+
+// Writes the project as sName + ".vrx" into the autosave folder (made when missing),
+// replacing a copy of that name even when it is read-only. False when the copy could
+// not be written; an older copy of the name then stays as it was.
+bool WriteAutosave(const std::string& sName);

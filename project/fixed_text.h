@@ -1,0 +1,43 @@
+#pragma once
+
+#include <algorithm>
+#include <array>
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// A fixed-width text field of the records: N bytes, Windows-1252. A stored value is
+// left-aligned and padded with blanks, a longer one cut; a field nothing has assigned
+// holds NUL bytes.
+template <std::size_t N>
+struct FixedText {
+  std::array<char, N> bytes{};
+
+  void Set(std::string_view value) {
+    const std::size_t count = std::min(value.size(), N);
+    std::copy_n(value.begin(), count, bytes.begin());
+    std::fill(bytes.begin() + count, bytes.end(), ' ');
+  }
+
+  // All N bytes as they stand.
+  std::string Raw() const { return std::string(bytes.begin(), bytes.end()); }
+
+  // The first count bytes; a count outside 0..N is held to it.
+  std::string Left(int count) const {
+    const auto n = static_cast<std::size_t>(std::clamp(count, 0, static_cast<int>(N)));
+    return std::string(bytes.begin(), bytes.begin() + n);
+  }
+
+  // The value as readers see it: cut at the first NUL, blanks trimmed at both ends.
+  std::string Read() const {
+    const std::string_view all(bytes.data(), N);
+    const std::string_view value = all.substr(0, all.find('\0'));
+    const auto first = value.find_first_not_of(' ');
+    if (first == std::string_view::npos) {
+      return "";
+    }
+    return std::string(value.substr(first, value.find_last_not_of(' ') - first + 1));
+  }
+
+  friend bool operator==(const FixedText&, const FixedText&) = default;
+};
