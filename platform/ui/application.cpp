@@ -4,10 +4,12 @@
 #include <QClipboard>
 #include <QEventLoop>
 #include <QScreen>
+#include <cstdlib>
 #include <memory>
 
 #include "platform/events.h"
 #include "platform/messagebox.h"
+#include "platform/ui/dialogs.h"
 #include "platform/ui/form.h"
 #include "platform/ui/message_box_presenter.h"
 #include "platform/ui/qt_support.h"
@@ -20,6 +22,8 @@ struct State {
   QtMessageBoxPresenter presenter;
   std::string defaultTitle = "Pelvaron";
   std::optional<ScreenSize> screenOverride;
+  bool running = false;
+  bool ended = false;
 };
 
 State& TheState() {
@@ -56,12 +60,25 @@ int RunApplication(Form& mainForm) {
   if (!mainForm.IsLoaded()) {
     return 0;
   }
-  QEventLoop loop;
-  QObject::connect(qApp, &QApplication::lastWindowClosed, &loop, &QEventLoop::quit);
-  while (mainForm.IsLoaded()) {
-    loop.processEvents(QEventLoop::WaitForMoreEvents);
+  State& state = TheState();
+  state.running = true;
+  while (mainForm.IsLoaded() && !state.ended) {
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   }
+  state.running = false;
   return 0;
+}
+
+void EndProgram() {
+  if (DialogInterceptor* interceptor = CurrentDialogInterceptor()) {
+    interceptor->OnEndProgram();
+    return;
+  }
+  if (!TheState().running) {
+    std::exit(0);
+  }
+  TheState().ended = true;
+  QCoreApplication::exit(0);  // leaves any modal loop; RunApplication then returns
 }
 
 void SetDefaultTitle(const std::string& title) {

@@ -13,8 +13,12 @@ class Form;
 void InitApplication(int& argc, char** argv);
 void EnsureApplication();
 
-// Shows the form and runs the event loop until it is unloaded.
+// Shows the form and runs the event loop until it is unloaded or EndProgram runs.
 int RunApplication(Form& mainForm);
+
+// Ends the program at once: no further Form_Unload runs. Outside RunApplication the
+// process exits. While a test harness lives, it is only recorded.
+void EndProgram();
 
 // The title of message boxes shown without one.
 void SetDefaultTitle(const std::string& title);

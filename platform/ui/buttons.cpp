@@ -29,6 +29,12 @@ void CommandButton::SetDefault(bool isDefault) {
   button_->setDefault(isDefault);
 }
 
+void CommandButton::SetPicture(const Picture& picture) {
+  const QPixmap pixmap = QPixmap::fromImage(picture.Image());
+  button_->setIcon(QIcon(pixmap));
+  button_->setIconSize(pixmap.size());
+}
+
 CheckBox::CheckBox(Container& parent, std::string name, int index)
     : Control(parent, std::move(name), index, new QCheckBox) {
   box_ = static_cast<QCheckBox*>(Widget());

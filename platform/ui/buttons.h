@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ui/control.h"
+#include "platform/ui/picture.h"
 
 class QPushButton;
 class QCheckBox;
@@ -16,6 +17,8 @@ class CommandButton : public Control {
   // Clicks the button as the user would (fires Click when enabled).
   void PerformClick();
   void SetDefault(bool isDefault);
+  // A picture shown beside the caption (alone when the caption is empty).
+  void SetPicture(const Picture& picture);
 
  private:
   QPushButton* button_;

@@ -168,6 +168,13 @@ void Control::SetToolTipText(const std::string& text) {
   widget_->setToolTip(ToQt(text));
 }
 
+int Control::TabIndex() const {
+  return form_->TabPosition(*this);
+}
+void Control::SetTabIndex(int position) {
+  form_->SetTabPosition(*this, position);
+}
+
 void Control::SetFocus() {
   widget_->window()->activateWindow();
   widget_->setFocus(Qt::OtherFocusReason);

@@ -90,6 +90,11 @@ class Control : public NamedItem {
   std::string ToolTipText() const;
   void SetToolTipText(const std::string& text);
 
+  // Place in the window's tab sequence, from 1; setting it moves the control there
+  // and shifts the others.
+  int TabIndex() const;
+  void SetTabIndex(int position);
+
   void SetFocus();
   bool HasFocus() const;
   void Refresh();

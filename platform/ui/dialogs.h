@@ -35,6 +35,8 @@ class DialogInterceptor {
   virtual int AnswerPopupMenu(const Menu& menu) = 0;
   // Acts on a form shown modally; it is unloaded afterwards unless the action did.
   virtual void AnswerModalForm(Form& form) = 0;
+  // EndProgram was called; the process goes on.
+  virtual void OnEndProgram() = 0;
 };
 
 // nullptr removes the interceptor.

@@ -70,10 +70,33 @@ void Form::Form_KeyDown(int&, int) {}
 
 void Form::Register(NamedItem& item) {
   items_.push_back(&item);
+  if (auto* control = dynamic_cast<Control*>(&item)) {
+    tabSequence_.push_back(control);
+  }
 }
 
 void Form::Unregister(NamedItem& item) {
   items_.erase(std::remove(items_.begin(), items_.end(), &item), items_.end());
+  tabSequence_.erase(std::remove(tabSequence_.begin(), tabSequence_.end(), &item),
+                     tabSequence_.end());
+}
+
+int Form::TabPosition(const Control& control) const {
+  auto it = std::find(tabSequence_.begin(), tabSequence_.end(), &control);
+  return it == tabSequence_.end() ? 0 : static_cast<int>(it - tabSequence_.begin()) + 1;
+}
+
+void Form::SetTabPosition(Control& control, int position) {
+  auto it = std::find(tabSequence_.begin(), tabSequence_.end(), &control);
+  if (it == tabSequence_.end()) {
+    return;
+  }
+  tabSequence_.erase(it);
+  const int place = std::clamp(position, 1, static_cast<int>(tabSequence_.size()) + 1) - 1;
+  tabSequence_.insert(tabSequence_.begin() + place, &control);
+  for (std::size_t i = 1; i < tabSequence_.size(); ++i) {
+    QWidget::setTabOrder(tabSequence_[i - 1]->Widget(), tabSequence_[i]->Widget());
+  }
 }
 
 NamedItem* Form::FindItem(std::string_view name, int index) const {

@@ -82,6 +82,9 @@ class Form : public Container, public platform::FormTextTarget {
   // Registration of the form's named items (done by their constructors).
   void Register(NamedItem& item);
   void Unregister(NamedItem& item);
+  // The tab sequence of the form's controls, positions from 1.
+  int TabPosition(const Control& control) const;
+  void SetTabPosition(Control& control, int position);
 
  protected:
   virtual void Form_Load() {}
@@ -95,6 +98,7 @@ class Form : public Container, public platform::FormTextTarget {
   std::string name_;
   FormWindow* window_ = nullptr;  // owned
   std::vector<NamedItem*> items_;
+  std::vector<Control*> tabSequence_;
   bool loaded_ = false;
   QEventLoop* modalLoop_ = nullptr;
   bool modalAnswered_ = false;

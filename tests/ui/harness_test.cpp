@@ -1,0 +1,56 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "platform/ui/testing/ui_harness.h"
+#include "platform/ui/ui.h"
+#include "tests/common/temp_folder.h"
+
+namespace platform::ui {
+namespace {
+
+TEST(HarnessTest, MessageBoxesAreAnsweredInOrderAndRecorded) {
+  testing::UiHarness harness;
+  SetDefaultTitle("Pelvaron Test");
+  harness.QueueMessageBoxAnswer(MsgResult::Yes);
+  EXPECT_EQ(MsgBox("Beenden?", mb::YesNo | mb::Question | mb::SetForeground, "Titel"),
+            MsgResult::Yes);
+  EXPECT_EQ(MsgBox("Kein Titel", mb::Critical), MsgResult::Ok);
+  EXPECT_EQ(MsgBox("Unanswered", mb::YesNo), MsgResult::No);
+  ASSERT_EQ(harness.MessageBoxes().size(), 3u);
+  EXPECT_EQ(harness.MessageBoxes()[0].text, "Beenden?");
+  EXPECT_EQ(harness.MessageBoxes()[0].title, "Titel");
+  EXPECT_EQ(harness.MessageBoxes()[0].buttons, mb::YesNo);
+  EXPECT_EQ(harness.MessageBoxes()[0].icon, mb::Question);
+  EXPECT_EQ(harness.MessageBoxes()[1].title, "Pelvaron Test");
+  EXPECT_EQ(harness.MessageBoxes()[1].icon, mb::Critical);
+  EXPECT_EQ(harness.PendingAnswers(), 0);
+}
+
+TEST(HarnessTest, FileDialogAnswersAndRequestsAreKept) {
+  testing::UiHarness harness;
+  harness.QueueFileDialogAnswer("/tmp/a.vrx");
+  FileDialogRequest request;
+  request.title = "Open";
+  EXPECT_EQ(ShowFileDialogBox(request), "/tmp/a.vrx");
+  EXPECT_EQ(ShowFileDialogBox(request), "");
+  ASSERT_EQ(harness.FileDialogs().size(), 2u);
+  EXPECT_EQ(harness.FileDialogs()[0].title, "Open");
+}
+
+TEST(HarnessTest, ScreenshotIsWrittenAsPng) {
+  testing::UiHarness harness;
+  TempFolder folder;
+  Form form("frmShot");
+  form.SetClientSize(64, 48);
+  Label lbl(form, "lbl");
+  lbl.SetCaption("Hallo");
+  form.Show();
+  const std::string path = folder.File("shot.png");
+  ASSERT_TRUE(testing::SaveScreenshot(form, path));
+  EXPECT_GT(std::filesystem::file_size(path), 0u);
+  EXPECT_FALSE(testing::SaveScreenshot(form, folder.File("missing/shot.png")));
+}
+
+}  // namespace
+}  // namespace platform::ui

@@ -75,6 +75,7 @@ void UiHarness::ClearRecords() {
   fileDialogs_.clear();
   popupMenus_.clear();
   modalForms_.clear();
+  programEnded_ = false;
 }
 
 platform::MsgResult UiHarness::Show(const platform::MessageBoxCall& call) {

@@ -39,6 +39,7 @@ class UiHarness : public platform::MessageBoxPresenter, public DialogInterceptor
   const std::vector<FileDialogRequest>& FileDialogs() const { return fileDialogs_; }
   const std::vector<std::string>& PopupMenus() const { return popupMenus_; }
   const std::vector<std::string>& ModalForms() const { return modalForms_; }
+  bool ProgramEnded() const { return programEnded_; }
   // Answers queued but not used yet.
   int PendingAnswers() const;
   void ClearRecords();
@@ -47,6 +48,7 @@ class UiHarness : public platform::MessageBoxPresenter, public DialogInterceptor
   std::string AnswerFileDialog(const FileDialogRequest& request) override;
   int AnswerPopupMenu(const Menu& menu) override;
   void AnswerModalForm(Form& form) override;
+  void OnEndProgram() override { programEnded_ = true; }
 
  private:
   std::deque<platform::MsgResult> messageBoxAnswers_;
@@ -57,6 +59,7 @@ class UiHarness : public platform::MessageBoxPresenter, public DialogInterceptor
   std::vector<FileDialogRequest> fileDialogs_;
   std::vector<std::string> popupMenus_;
   std::vector<std::string> modalForms_;
+  bool programEnded_ = false;
 };
 
 // Lets queued window events run.
