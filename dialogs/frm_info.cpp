@@ -1,0 +1,43 @@
+#include "dialogs/frm_info.h"
+
+#include "dialogs/program_pictures.h"
+#include "project/program_state.h"
+#include "texts/form_texts.h"
+#include "texts/text_table.h"
+
+frmInfo::frmInfo() : Form("frmInfo") {
+  SetCaption("Info");
+  SetClientSize(760, 560);
+  // One PC port: side A first, then the same for side B.
+  Frame1.Move(8, 6, 744, 250);
+  Text1.Move(10, 20, 390, 130);
+  Text2.Move(10, 156, 390, 84);
+  Pic1.Move(408, 20, 330, 200);
+  // Two PC ports: both sides in one run.
+  Frame2.Move(8, 262, 744, 230);
+  Text3.Move(10, 20, 390, 200);
+  Picture1.Move(408, 20, 330, 200);
+  for (platform::ui::TextBox* text : {&Text1, &Text2, &Text3}) {
+    text->SetLocked(true);
+  }
+  Image3.Move(16, 500, 120, 50);
+  Image1.Move(150, 500, 160, 30);
+  Label1.Move(150, 532, 240, 16);
+  Image2.Move(400, 500, 160, 30);
+  Label2.Move(400, 532, 240, 16);
+  Command1.Move(660, 520, 90, 28);
+
+  Pic1.SetPicture(ProgramPicture("info_one_port.png"));
+  Picture1.SetPicture(ProgramPicture("info_two_ports.png"));
+  Image1.SetPicture(ProgramPicture("cable_straight.png"));
+  Image2.SetPicture(ProgramPicture("cable_crossed.png"));
+  Image3.SetPicture(ProgramPicture("switch_prog.png"));
+  Command1.Click = [this] { Command1_Click(); };
+}
+
+void frmInfo::Form_Load() {
+  SetFormTexts(*this, LanguageID == 0);
+  InfoShown = true;
+}
+
+void frmInfo::Command1_Click() { Unload(); }
