@@ -5,7 +5,6 @@
 #include <QEventLoop>
 #include <QScreen>
 #include <cstdlib>
-#include <memory>
 
 #include "platform/events.h"
 #include "platform/messagebox.h"
@@ -18,7 +17,6 @@ namespace platform::ui {
 namespace {
 
 struct State {
-  std::unique_ptr<QApplication> app;
   QtMessageBoxPresenter presenter;
   std::string defaultTitle = "Pelvaron";
   std::optional<ScreenSize> screenOverride;
@@ -40,7 +38,9 @@ void InstallServices() {
 
 void InitApplication(int& argc, char** argv) {
   if (QApplication::instance() == nullptr) {
-    TheState().app = std::make_unique<QApplication>(argc, argv);
+    // Lives until the process ends: destroying it among the static objects at exit
+    // runs into Qt's own already destroyed globals.
+    new QApplication(argc, argv);
     InstallServices();
   }
 }

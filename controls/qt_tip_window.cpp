@@ -1,0 +1,141 @@
+#include <QApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QStyle>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include "controls/tip_window.h"
+#include "platform/colors.h"
+#include "platform/ui/application.h"
+#include "platform/ui/qt_support.h"
+
+namespace {
+
+using platform::ui::FromColorRef;
+using platform::ui::ToQt;
+
+constexpr QPoint kOffsetFromPointer(12, 16);
+
+class QtTipWindow : public TipWindow {
+ public:
+  QtTipWindow() {
+    platform::ui::EnsureApplication();
+    popup_ = std::make_unique<QWidget>(nullptr, Qt::ToolTip);
+    popup_->setAutoFillBackground(true);
+    auto* layout = new QVBoxLayout(popup_.get());
+    layout->setContentsMargins(6, 4, 6, 4);
+    auto* titleRow = new QHBoxLayout;
+    icon_ = new QLabel;
+    title_ = new QLabel;
+    QFont bold = title_->font();
+    bold.setBold(true);
+    title_->setFont(bold);
+    titleRow->addWidget(icon_);
+    titleRow->addWidget(title_, 1);
+    layout->addLayout(titleRow);
+    text_ = new QLabel;
+    layout->addWidget(text_);
+    icon_->hide();
+    title_->hide();
+    showTimer_.setSingleShot(true);
+    hideTimer_.setSingleShot(true);
+    QObject::connect(&showTimer_, &QTimer::timeout, popup_.get(), [this] { Appear(); });
+    QObject::connect(&hideTimer_, &QTimer::timeout, popup_.get(), [this] { popup_->hide(); });
+  }
+
+  void Activate(bool active) override {
+    active_ = active;
+    if (!active) {
+      showTimer_.stop();
+      hideTimer_.stop();
+      popup_->hide();
+    }
+  }
+
+  void SetDelayTime(int which, int milliseconds) override {
+    (which == TTDT_AUTOPOP ? visibleTime_ : initialTime_) = std::max(milliseconds, 0);
+  }
+
+  void AddTool(const ToolInfo& tool) override { UpdateTipText(tool); }
+
+  void UpdateTipText(const ToolInfo& tool) override {
+    text_->setText(ToQt(tool.lpszText));
+    popup_->adjustSize();
+  }
+
+  void TrackActivate(bool active, const ToolInfo&) override {
+    if (!active || !active_) {
+      return;
+    }
+    if (popup_->isVisible()) {
+      hideTimer_.start(visibleTime_);
+    } else if (!showTimer_.isActive()) {
+      showTimer_.start(initialTime_);
+    }
+  }
+
+  void TrackPosition(std::int32_t packedPosition) override {
+    position_ = QPoint(static_cast<std::int16_t>(packedPosition & 0xFFFF),
+                       static_cast<std::int16_t>((packedPosition >> 16) & 0xFFFF));
+    popup_->move(position_ + kOffsetFromPointer);
+  }
+
+  void SetTipBkColor(std::int32_t color) override { SetColor(QPalette::Window, color); }
+  void SetTipTextColor(std::int32_t color) override { SetColor(QPalette::WindowText, color); }
+
+  void SetTitle(int icon, const std::string& title) override {
+    title_->setText(ToQt(title));
+    title_->setVisible(!title.empty());
+    const QStyle::StandardPixmap pixmaps[] = {QStyle::SP_MessageBoxInformation,
+                                              QStyle::SP_MessageBoxWarning,
+                                              QStyle::SP_MessageBoxCritical};
+    if (icon >= 1 && icon <= 3) {
+      icon_->setPixmap(popup_->style()->standardIcon(pixmaps[icon - 1]).pixmap(16, 16));
+    }
+    icon_->setVisible(icon >= 1 && icon <= 3);
+    popup_->adjustSize();
+  }
+
+  void SetFont(const QFont& font, bool) override {
+    text_->setFont(font);
+    popup_->adjustSize();
+  }
+
+ private:
+  void Appear() {
+    if (!active_) {
+      return;
+    }
+    popup_->move(position_ + kOffsetFromPointer);
+    popup_->show();
+    hideTimer_.start(visibleTime_);
+  }
+
+  void SetColor(QPalette::ColorRole role, std::int32_t color) {
+    std::uint32_t colorRef = 0;
+    if (!platform::OleTranslateColor(color, colorRef)) {
+      return;
+    }
+    QPalette palette = popup_->palette();
+    palette.setColor(role, FromColorRef(colorRef));
+    popup_->setPalette(palette);
+  }
+
+  std::unique_ptr<QWidget> popup_;
+  QLabel* icon_;
+  QLabel* title_;
+  QLabel* text_;
+  QTimer showTimer_;
+  QTimer hideTimer_;
+  QPoint position_;
+  bool active_ = true;  // a new tip window is active
+  int visibleTime_ = 5000;
+  int initialTime_ = 500;
+};
+
+}  // namespace
+
+std::unique_ptr<TipWindow> CreateQtTipWindow(int, QWidget*) {
+  return std::make_unique<QtTipWindow>();
+}
