@@ -27,4 +27,6 @@ void frmFileInfo::cmdOk_Click() {
   Unload();
 }
 
-void frmFileInfo::cmdCancel_Click() { Unload(); }
+void frmFileInfo::cmdCancel_Click() {
+  Unload();
+}

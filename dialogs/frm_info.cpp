@@ -40,4 +40,6 @@ void frmInfo::Form_Load() {
   InfoShown = true;
 }
 
-void frmInfo::Command1_Click() { Unload(); }
+void frmInfo::Command1_Click() {
+  Unload();
+}

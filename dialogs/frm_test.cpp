@@ -9,4 +9,6 @@ frmTest::frmTest() : Form("frmTest") {
   Command1.Click = [this] { Command1_Click(); };
 }
 
-void frmTest::Command1_Click() { Text1.SetText(""); }
+void frmTest::Command1_Click() {
+  Text1.SetText("");
+}

@@ -15,7 +15,9 @@ frmWizard::frmWizard() : ui::Form("frmWizard") {
   SetRecentFileMenu(this);
 }
 
-frmWizard::~frmWizard() { SetRecentFileMenu(nullptr); }
+frmWizard::~frmWizard() {
+  SetRecentFileMenu(nullptr);
+}
 
 // The designed initial state: the start page as the navigation lays out page 0.
 void frmWizard::SetStartPageState() {
@@ -29,8 +31,8 @@ void frmWizard::SetStartPageState() {
 }
 
 std::array<ui::Control*, 6> frmWizard::FileButtons() {
-  return {&lblFileOption, &cmdNew, &cmdLoadSave[0], &cmdRecentFileList, &cmdLoadSave[1],
-          &CmdFileInfo};
+  return {&lblFileOption,     &cmdNew,         &cmdLoadSave[0],
+          &cmdRecentFileList, &cmdLoadSave[1], &CmdFileInfo};
 }
 
 void frmWizard::SetItemVisible(int index, bool visible) {

@@ -3,7 +3,7 @@
 #include <array>
 #include <cstdint>
 
-// PENDING #include "controls/progress_bar.h"
+#include "controls/progress_bar.h"
 #include "dialogs/frm_file_info.h"
 #include "dialogs/frm_info.h"
 #include "dialogs/frm_test.h"
@@ -41,7 +41,7 @@ class frmWizard : public ui::Form, public RecentFileMenu {
   ui::CommandButton CmdHelp{*this, "CmdHelp"};
   ui::ControlArray<ui::PictureBox> MainPic{*this, "MainPic", 0, 4};
   ui::Frame FrameTransfer{*this, "FrameTransfer"};
-  // PENDING ProgressBar ProgressBar1{FrameTransfer, "ProgressBar1"};
+  ProgressBar ProgressBar1{FrameTransfer, "ProgressBar1"};
   ui::ControlArray<ui::Image> imgInfoCom{FrameTransfer, "imgInfoCom", 0, 1};
   ui::Label lblTransfer1{FrameTransfer, "lblTransfer1"};
   ui::Label lblTransferWarn{FrameTransfer, "lblTransferWarn"};

@@ -34,7 +34,7 @@ void frmWizard::LayoutWindowFrame() {
   lblTransfer1.Move(10, 16, 600, 16);
   lblTransferStatus.Move(760, 16, 60, 16);
   lblTransferStatus.SetAlignment(ui::Alignment::Right);
-  // PENDING ProgressBar1.Move(10, 36, 760, 20);
+  ProgressBar1.Move(10, 36, 760, 20);
   imgInfoCom[0].Move(780, 34, 24, 24);
   imgInfoCom[1].Move(806, 34, 24, 24);
   lblTransferWarn.Move(10, 62, 815, 28);

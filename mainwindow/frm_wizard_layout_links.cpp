@@ -50,7 +50,7 @@ void LayoutLink(ui::Image& arrow, ui::Label& caption, ui::ComboBox& list,
 }  // namespace
 
 void frmWizard::LayoutLinkPage2() {
-  PicInfo1.Move(8, 4, 600, 140);
+  PicInfo1.Move(8, 4, 580, 140);
   PicInfo1.SetBorderStyle(1);
   for (int j = 0; j <= 3; ++j) {
     const int left = j % 2 == 0 ? 12 : 356;
@@ -71,7 +71,7 @@ void frmWizard::LayoutLinkPage2() {
   for (ui::Image* picture : {&ImgReg2, &ImgClean1, &ImgClean2, &ImgClean3, &ImgClean4}) {
     picture->SetVisible(false);
   }
-  cmdFilter1B.Move(616, 40, 230, 30);
+  cmdFilter1B.Move(594, 40, 252, 30);
   LayoutEditList(picEditList, cmdStatusList2, VScroll1, imgUpDownList);
 
   for (int r = 0; r <= 3; ++r) {
@@ -89,7 +89,7 @@ void frmWizard::LayoutLinkPage2() {
 }
 
 void frmWizard::LayoutLinkPage3() {
-  PicInfo2.Move(8, 4, 600, 140);
+  PicInfo2.Move(8, 4, 580, 140);
   PicInfo2.SetBorderStyle(1);
   // The command arrives on COM2 (right) and leaves on COM1 (left).
   for (int j = 0; j <= 1; ++j) {
@@ -105,7 +105,7 @@ void frmWizard::LayoutLinkPage3() {
   ImgClean5.Move(92, 34, 32, 28);
   ImgReg3.SetVisible(false);
   ImgClean5.SetVisible(false);
-  cmdFilter2B.Move(616, 40, 230, 30);
+  cmdFilter2B.Move(594, 40, 252, 30);
   LayoutEditList(picEditList2, cmdStatusList3, VScroll2, imgUpDownList2);
 
   for (int r = 0; r <= 3; ++r) {

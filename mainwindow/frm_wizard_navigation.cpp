@@ -15,8 +15,10 @@ struct PagePlace {
 };
 
 // Where the title band's lower edge and the transfer panel lie on each page.
-constexpr std::array<PagePlace, 5> kFrameTopPlace = {{{-6, 92}, {-6, 42}, {-6, 42}, {-6, 42}, {-6, 42}}};
-constexpr std::array<PagePlace, 5> kTransferPlace = {{{4, 500}, {4, 500}, {4, 528}, {4, 528}, {4, 452}}};
+constexpr std::array<PagePlace, 5> kFrameTopPlace = {
+    {{-6, 92}, {-6, 42}, {-6, 42}, {-6, 42}, {-6, 42}}};
+constexpr std::array<PagePlace, 5> kTransferPlace = {
+    {{4, 500}, {4, 500}, {4, 528}, {4, 528}, {4, 452}}};
 
 }  // namespace
 
@@ -108,9 +110,7 @@ void frmWizard::ShowWizardPage(std::int16_t& Page) {
 
 void frmWizard::SetPageTabOrder(std::int16_t Page) {
   int position = 1;
-  const auto inOrder = [&position](auto&... controls) {
-    (controls.SetTabIndex(position++), ...);
-  };
+  const auto inOrder = [&position](auto&... controls) { (controls.SetTabIndex(position++), ...); };
   inOrder(cmdNew, cmdLoadSave[0], cmdRecentFileList, cmdLoadSave[1], CmdFileInfo);
   switch (Page) {
     case 1:

@@ -1,7 +1,7 @@
 #include <cstdint>
 
-#include "mainwindow/frm_wizard.h"
 #include "dialogs/program_pictures.h"
+#include "mainwindow/frm_wizard.h"
 
 namespace {
 

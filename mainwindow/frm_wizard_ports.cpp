@@ -73,11 +73,15 @@ void frmWizard::ConnectPortParameterHandlers() {
   chkHandshakeCom1.MouseUp = [this](int Button, int Shift, float X, float Y) {
     chkHandshakeCom1_MouseUp(Button, Shift, X, Y);
   };
-  chkHandshakeCom1.KeyUp = [this](int& KeyCode, int Shift) { chkHandshakeCom1_KeyUp(KeyCode, Shift); };
+  chkHandshakeCom1.KeyUp = [this](int& KeyCode, int Shift) {
+    chkHandshakeCom1_KeyUp(KeyCode, Shift);
+  };
   chkHandshakeCom2.MouseUp = [this](int Button, int Shift, float X, float Y) {
     chkHandshakeCom2_MouseUp(Button, Shift, X, Y);
   };
-  chkHandshakeCom2.KeyUp = [this](int& KeyCode, int Shift) { chkHandshakeCom2_KeyUp(KeyCode, Shift); };
+  chkHandshakeCom2.KeyUp = [this](int& KeyCode, int Shift) {
+    chkHandshakeCom2_KeyUp(KeyCode, Shift);
+  };
   chkTwoPort.Click = [this] { chkTwoPort_Click(); };
   chkTwoPort2.Click = [this] { chkTwoPort2_Click(); };
 }
@@ -108,7 +112,9 @@ void frmWizard::ShowCom2Parameters() {
                      ProjHeader.Com2Handshake);
 }
 
-void frmWizard::Combo1_Click() { lblFindModul.SetCaption(LangText[580] + Combo1.Text()); }
+void frmWizard::Combo1_Click() {
+  lblFindModul.SetCaption(LangText[580] + Combo1.Text());
+}
 
 void frmWizard::Combo3_Click() {
   if (!IsLoading) {
@@ -141,7 +147,9 @@ void frmWizard::chkHandshakeCom1_MouseUp(int, int, float, float) {
 }
 
 // A change by keyboard is stored like one by mouse.
-void frmWizard::chkHandshakeCom1_KeyUp(int&, int) { chkHandshakeCom1_MouseUp(0, 0, 0, 0); }
+void frmWizard::chkHandshakeCom1_KeyUp(int&, int) {
+  chkHandshakeCom1_MouseUp(0, 0, 0, 0);
+}
 
 void frmWizard::chkHandshakeCom2_MouseUp(int, int, float, float) {
   if (!IsLoading) {
@@ -149,7 +157,9 @@ void frmWizard::chkHandshakeCom2_MouseUp(int, int, float, float) {
   }
 }
 
-void frmWizard::chkHandshakeCom2_KeyUp(int&, int) { chkHandshakeCom2_MouseUp(0, 0, 0, 0); }
+void frmWizard::chkHandshakeCom2_KeyUp(int&, int) {
+  chkHandshakeCom2_MouseUp(0, 0, 0, 0);
+}
 
 // The two-port boxes of page 1 and page 4 always agree.
 void frmWizard::chkTwoPort_Click() {

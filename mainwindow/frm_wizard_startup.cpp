@@ -19,8 +19,8 @@ constexpr const char* kCrLf = "\r\n";
 // The stored language number. A value that is no whole number within 16 bits (only
 // 1 to 5 are ever stored) counts as missing and gives the default.
 int StoredLanguageID() {
-  std::string stored = platform::GetSetting("Appname", "Language", "ID",
-                                            std::to_string(kDefaultLanguageID));
+  std::string stored =
+      platform::GetSetting("Appname", "Language", "ID", std::to_string(kDefaultLanguageID));
   const auto first = stored.find_first_not_of(' ');
   if (first == std::string::npos) {
     return kDefaultLanguageID;
@@ -35,7 +35,9 @@ int StoredLanguageID() {
   return value;
 }
 
-std::string RecentFileKey(int i) { return std::to_string(i); }
+std::string RecentFileKey(int i) {
+  return std::to_string(i);
+}
 
 // Both sides below the minimum; a screen that reaches one of them passes.
 bool ScreenTooSmall() {
@@ -106,9 +108,9 @@ void frmWizard::SetRowInputLimits() {
     platform::OleColor textColor;
   };
   const Column columns[] = {
-      {txtInfo, txtInfo2, 64, 0x8000},           // dark green
-      {txtUserASC, txtUserASC2, 31, 0x800000},   // dark blue
-      {txtUserHEX, txtUserHEX2, 93, 0x80},       // dark red
+      {txtInfo, txtInfo2, 64, 0x8000},          // dark green
+      {txtUserASC, txtUserASC2, 31, 0x800000},  // dark blue
+      {txtUserHEX, txtUserHEX2, 93, 0x80},      // dark red
   };
   for (int r = 0; r <= 3; ++r) {
     for (const Column& column : columns) {

@@ -53,8 +53,7 @@ void Text(QPainter& p, const QRect& box, const QString& text, int pixelSize, boo
 // A 9-pin sub-D socket: a trapezoid with two rows of pins.
 void SubD(QPainter& p, const QRect& box) {
   const int slant = box.width() / 10;
-  const QPolygon shell({box.topLeft(), box.topRight(),
-                        QPoint(box.right() - slant, box.bottom()),
+  const QPolygon shell({box.topLeft(), box.topRight(), QPoint(box.right() - slant, box.bottom()),
                         QPoint(box.left() + slant, box.bottom())});
   p.setPen(QPen(Qt::black, 1));
   p.setBrush(QColor(200, 200, 205));
@@ -66,9 +65,9 @@ void SubD(QPainter& p, const QRect& box) {
                   pin / 2, pin / 2);
   }
   for (int i = 0; i < 4; ++i) {
-    p.drawEllipse(QPoint(box.left() + box.width() * (3 + 3 * i) / 17,
-                         box.top() + box.height() * 2 / 3),
-                  pin / 2, pin / 2);
+    p.drawEllipse(
+        QPoint(box.left() + box.width() * (3 + 3 * i) / 17, box.top() + box.height() * 2 / 3),
+        pin / 2, pin / 2);
   }
 }
 
@@ -84,10 +83,13 @@ void Module(QPainter& p, const QRect& box, int labelSize) {
   const int portTop = box.bottom() - portHeight - labelSize * 2;
   SubD(p, QRect(box.left() + portWidth / 2, portTop, portWidth, portHeight));
   SubD(p, QRect(box.right() - portWidth * 3 / 2, portTop, portWidth, portHeight));
-  Text(p, QRect(box.left() + portWidth / 2 - 10, portTop + portHeight + 2, portWidth + 20, labelSize + 4),
+  Text(p,
+       QRect(box.left() + portWidth / 2 - 10, portTop + portHeight + 2, portWidth + 20,
+             labelSize + 4),
        "COM1", labelSize, true, Qt::black);
-  Text(p, QRect(box.right() - portWidth * 3 / 2 - 10, portTop + portHeight + 2, portWidth + 20,
-                labelSize + 4),
+  Text(p,
+       QRect(box.right() - portWidth * 3 / 2 - 10, portTop + portHeight + 2, portWidth + 20,
+             labelSize + 4),
        "COM2", labelSize, true, Qt::black);
 }
 
@@ -143,9 +145,10 @@ bool DrawMainWindowPictures(const QString& out) {
     g.setColorAt(0.6, QColor(120, 150, 200));
     g.setColorAt(1, Qt::white);
     p.fillRect(r, g);
-    Text(p, QRect(16, 8, 500, 46), "Pelvaron", 40, true, Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
-    Text(p, QRect(18, 56, 600, 24), "Einstellungsassistent  /  Setup wizard", 16, false,
-         Qt::white, Qt::AlignLeft | Qt::AlignVCenter);
+    Text(p, QRect(16, 8, 500, 46), "Pelvaron", 40, true, Qt::white,
+         Qt::AlignLeft | Qt::AlignVCenter);
+    Text(p, QRect(18, 56, 600, 24), "Einstellungsassistent  /  Setup wizard", 16, false, Qt::white,
+         Qt::AlignLeft | Qt::AlignVCenter);
   });
   ok &= Save(out, "banner.png", {928, 44}, Qt::white, [](QPainter& p, const QRect& r) {
     QLinearGradient g(r.topLeft(), r.topRight());
@@ -195,8 +198,10 @@ bool DrawMainWindowPictures(const QString& out) {
   }
   ok &= Save(out, "arrow.png", {28, 16}, kFace,
              [](QPainter& p, const QRect& r) { Arrow(p, r, false, true); });
-  ok &= Save(out, "up.png", {22, 22}, kFace, [](QPainter& p, const QRect& r) { Arrow(p, r, false, false); });
-  ok &= Save(out, "down.png", {22, 22}, kFace, [](QPainter& p, const QRect& r) { Arrow(p, r, true, false); });
+  ok &= Save(out, "up.png", {22, 22}, kFace,
+             [](QPainter& p, const QRect& r) { Arrow(p, r, false, false); });
+  ok &= Save(out, "down.png", {22, 22}, kFace,
+             [](QPainter& p, const QRect& r) { Arrow(p, r, true, false); });
   ok &= Save(out, "register.png", {40, 32}, kFace, [](QPainter& p, const QRect&) {
     p.setPen(QPen(Qt::black, 1));
     for (int i = 0; i < 4; ++i) {
