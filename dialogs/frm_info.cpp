@@ -9,23 +9,23 @@ frmInfo::frmInfo() : Form("frmInfo") {
   SetCaption("Info");
   SetClientSize(760, 560);
   // One PC port: side A first, then the same for side B.
-  Frame1.Move(8, 6, 744, 250);
-  Text1.Move(10, 20, 390, 130);
-  Text2.Move(10, 156, 390, 84);
+  Frame1.Move(8, 6, 744, 256);
+  Text1.Move(10, 20, 390, 150);
+  Text2.Move(10, 176, 390, 70);
   Pic1.Move(408, 20, 330, 200);
   // Two PC ports: both sides in one run.
-  Frame2.Move(8, 262, 744, 230);
-  Text3.Move(10, 20, 390, 200);
+  Frame2.Move(8, 268, 744, 224);
+  Text3.Move(10, 20, 390, 194);
   Picture1.Move(408, 20, 330, 200);
   for (platform::ui::TextBox* text : {&Text1, &Text2, &Text3}) {
     text->SetLocked(true);
   }
   Image3.Move(16, 500, 120, 50);
   Image1.Move(150, 500, 160, 30);
-  Label1.Move(150, 532, 240, 16);
-  Image2.Move(400, 500, 160, 30);
-  Label2.Move(400, 532, 240, 16);
-  Command1.Move(660, 520, 90, 28);
+  Label1.Move(150, 532, 250, 18);
+  Image2.Move(410, 500, 160, 30);
+  Label2.Move(410, 532, 262, 18);
+  Command1.Move(680, 520, 72, 28);
 
   Pic1.SetPicture(ProgramPicture("info_one_port.png"));
   Picture1.SetPicture(ProgramPicture("info_two_ports.png"));

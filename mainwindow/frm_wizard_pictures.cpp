@@ -32,6 +32,8 @@ void frmWizard::LoadPictures() {
   PicStemp.SetPicture(ProgramPicture("stamp.png"));
   PicMIG.SetPicture(ProgramPicture("mig.png"));
   imgFlag.SetPicture(ProgramPicture("flag.png"));
+  PicInfo1.SetPicture(ProgramPicture("flow_com1_com2.png"));
+  PicInfo2.SetPicture(ProgramPicture("flow_com2_com1.png"));
   imgInfoCom[0].SetPicture(ProgramPicture("com_a.png"));
   imgInfoCom[1].SetPicture(ProgramPicture("com_b.png"));
   ImgParameter1.SetPicture(ProgramPicture("port.png"));

@@ -137,6 +137,34 @@ void Cable(QPainter& p, QPoint from, QPoint to) {
   p.drawLine(QPoint(to.x(), (from.y() + to.y()) / 2), to);
 }
 
+// The signal flow of a link page: a command comes in on one side of the module and
+// leaves on the other; page 2 also answers back on COM1.
+void Flow(QPainter& p, bool fromCom1) {
+  const QRect module(250, 40, 80, 60);
+  p.setPen(QPen(Qt::black, 2));
+  p.setBrush(QColor(225, 228, 235));
+  p.drawRoundedRect(module, 6, 6);
+  Text(p, module, "Pelvaron", 11, true, kNavy);
+  Text(p, QRect(4, 112, 120, 20), "COM1", 13, true, kSteel, Qt::AlignLeft);
+  Text(p, QRect(456, 112, 120, 20), "COM2", 13, true, kSteel, Qt::AlignRight);
+  const auto line = [&p](int y, int fromX, int toX) {
+    p.setPen(QPen(kSteel, 3));
+    p.drawLine(fromX, y, toX, y);
+    const int tip = toX > fromX ? -8 : 8;
+    p.setPen(Qt::NoPen);
+    p.setBrush(kSteel);
+    p.drawPolygon(QPolygon({QPoint(toX, y), QPoint(toX + tip, y - 5), QPoint(toX + tip, y + 5)}));
+  };
+  if (fromCom1) {
+    line(34, 4, 250);
+    line(34, 330, 575);
+    line(104, 250, 4);
+  } else {
+    line(34, 575, 330);
+    line(34, 250, 4);
+  }
+}
+
 bool DrawMainWindowPictures(const QString& out) {
   bool ok = true;
   ok &= Save(out, "logo.png", {910, 91}, Qt::white, [](QPainter& p, const QRect& r) {
@@ -231,6 +259,10 @@ bool DrawMainWindowPictures(const QString& out) {
       p.drawLine(6, 5 + i * 3, 14, 5 + i * 3);
     }
   });
+  ok &= Save(out, "flow_com1_com2.png", {580, 140}, Qt::white,
+             [](QPainter& p, const QRect&) { Flow(p, true); });
+  ok &= Save(out, "flow_com2_com1.png", {580, 140}, Qt::white,
+             [](QPainter& p, const QRect&) { Flow(p, false); });
   return ok;
 }
 
