@@ -36,10 +36,6 @@ std::string ExtensionOf(const std::string& defExt) {
 
 }  // namespace
 
-std::string StripNull(const std::string& s) {
-  return s.substr(0, s.find('\0'));
-}
-
 std::string ShowFileDialog(platform::ui::Form& frm, bool bSave, std::string sTitle,
                            std::string sFilter, std::string sDefExt, const std::string& sFile) {
   if (sFilter.empty()) {

@@ -2,12 +2,11 @@
 
 #include <string>
 
+#include "platform/strip_null.h"
+
 namespace platform::ui {
 class Form;
 }
-
-// s cut before its first NUL; s itself when it holds none.
-std::string StripNull(const std::string& s);
 
 // The open (bSave false) or save dialog for one file, owned by frm. sFilter holds
 // label and pattern pairs, each item ended by a NUL; the first pair is preselected.

@@ -38,15 +38,10 @@ class PictureBox::Surface : public QWidget {
     image_.fill(background_);
     update();
   }
-
- protected:
-  void paintEvent(QPaintEvent*) override {
-    QPainter painter(this);
-    painter.drawImage(0, 0, image_);
-  }
-  void resizeEvent(QResizeEvent*) override {
+  // The image covers the whole surface; it keeps what was drawn beyond a shrunk edge.
+  void GrowImage() {
     if (width() <= image_.width() && height() <= image_.height()) {
-      return;  // the image keeps what was drawn beyond a shrunk edge
+      return;
     }
     QImage grown(std::max(width(), image_.width()), std::max(height(), image_.height()),
                  QImage::Format_RGB32);
@@ -56,6 +51,13 @@ class PictureBox::Surface : public QWidget {
     painter.end();
     image_ = grown;
   }
+
+ protected:
+  void paintEvent(QPaintEvent*) override {
+    QPainter painter(this);
+    painter.drawImage(0, 0, image_);
+  }
+  void resizeEvent(QResizeEvent*) override { GrowImage(); }
   // Accepted here so that they do not reach the picture box's parents a second time.
   void mousePressEvent(QMouseEvent* event) override { event->accept(); }
   void mouseReleaseEvent(QMouseEvent* event) override { event->accept(); }
@@ -98,8 +100,15 @@ PictureBox::PictureBox(Container& parent, std::string name, int index)
 
 PictureBox::~PictureBox() = default;
 
+// A hidden widget gets its resize events only when shown; drawing must not wait.
+void PictureBox::FitSurface() const {
+  surface_->setGeometry(static_cast<QFrame*>(Widget())->contentsRect());
+  surface_->GrowImage();
+}
+
 // The canvas draws with the control's current font.
 platform::Canvas& PictureBox::Canvas() {
+  FitSurface();
   const QFont font = Widget()->font();
   CanvasFont canvasFont = canvas_->Font();
   canvasFont.name = FromQt(font.family());
@@ -118,6 +127,7 @@ void PictureBox::Cls() {
 
 void PictureBox::SetPicture(const Picture& picture) {
   picture_ = picture;
+  FitSurface();
   QPainter painter(&surface_->Image());
   painter.drawImage(0, 0, picture.Image());
   painter.end();
@@ -125,6 +135,7 @@ void PictureBox::SetPicture(const Picture& picture) {
 }
 
 QImage PictureBox::Image() const {
+  FitSurface();
   return surface_->Image().copy(0, 0, surface_->width(), surface_->height());
 }
 

@@ -51,6 +51,7 @@ class PictureBox : public Control, public Container {
 
  private:
   void ApplyColors() override;
+  void FitSurface() const;
   class Surface;
   Surface* surface_;  // owned by the widget
   std::unique_ptr<PictureCanvas> canvas_;
