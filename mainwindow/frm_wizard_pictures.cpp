@@ -2,23 +2,18 @@
 
 #include "dialogs/program_pictures.h"
 #include "mainwindow/frm_wizard.h"
+#include "project/drawing.h"
 
 namespace {
 
 constexpr std::uint32_t kTransparentGreen = 0x00FF00;
 
-// Copies source's whole picture to (x, y) of target, its pure green pixels left out.
+// The source's whole picture at (x, y) of the target, its pure green pixels left out.
 void PaintTransparent(ui::PictureBox& source, ui::PictureBox& target, int x, int y) {
-  platform::Canvas& from = source.Canvas();
-  platform::Canvas& to = target.Canvas();
-  for (int row = 0; row < from.Height(); ++row) {
-    for (int column = 0; column < from.Width(); ++column) {
-      const std::uint32_t color = from.Pixel(column, row);
-      if (color != kTransparentGreen) {
-        to.SetPixel(x + column, y + row, color);
-      }
-    }
-  }
+  DrawTransparentBitmap(&target.Canvas(), static_cast<std::int16_t>(x),
+                        static_cast<std::int16_t>(y), &source.Canvas(), 0, 0,
+                        static_cast<std::int16_t>(source.ScaleWidth()),
+                        static_cast<std::int16_t>(source.ScaleHeight()), kTransparentGreen);
 }
 
 }  // namespace
