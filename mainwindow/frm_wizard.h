@@ -1,0 +1,236 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+
+#include "controls/progress_bar.h"
+#include "dialogs/frm_file_info.h"
+#include "dialogs/frm_info.h"
+#include "dialogs/frm_test.h"
+#include "platform/ui/ui.h"
+#include "project/recent_files.h"
+
+namespace ui = platform::ui;
+
+// The main window: a wizard of five pages (start page, interface parameters and lists,
+// links COM1 to COM2, links COM2 to COM1, transfer) with a common frame of navigation
+// and file buttons. The program lives and ends with it.
+class frmWizard : public ui::Form, public RecentFileMenu {
+ public:
+  frmWizard();
+  ~frmWizard() override;
+
+  // Window state. Code that fills controls from the project sets IsLoading (port
+  // parameters) or IsRefreshing (link rows) so that their handlers store nothing.
+  bool IsLoading = false;
+  std::int16_t WizardPage = 0;
+  bool IsRefreshing = false;
+  bool SideADataOk = false;
+  bool SideBDataOk = false;
+  std::int32_t HoverEntryNo = 0;
+
+  // Window level.
+  ui::TextBox lblInfotext{*this, "lblInfotext"};
+  ui::PictureBox PicCtrl{*this, "PicCtrl"};
+  ui::ControlArray<ui::CommandButton> cmdNavi{"cmdNavi"};
+  ui::Label lblFileOption{PicCtrl, "lblFileOption"};
+  ui::CommandButton cmdNew{PicCtrl, "cmdNew"};
+  ui::ControlArray<ui::CommandButton> cmdLoadSave{PicCtrl, "cmdLoadSave", 0, 1};
+  ui::CommandButton cmdRecentFileList{PicCtrl, "cmdRecentFileList"};
+  ui::CommandButton CmdFileInfo{PicCtrl, "CmdFileInfo"};
+  ui::CommandButton CmdHelp{*this, "CmdHelp"};
+  ui::ControlArray<ui::PictureBox> MainPic{*this, "MainPic", 0, 4};
+  ui::Frame FrameTransfer{*this, "FrameTransfer"};
+  ProgressBar ProgressBar1{FrameTransfer, "ProgressBar1"};
+  ui::ControlArray<ui::Image> imgInfoCom{FrameTransfer, "imgInfoCom", 0, 1};
+  ui::Label lblTransfer1{FrameTransfer, "lblTransfer1"};
+  ui::Label lblTransferWarn{FrameTransfer, "lblTransferWarn"};
+  ui::Label lblTransferStatus{FrameTransfer, "lblTransferStatus"};
+  ui::Frame FrameTop{*this, "FrameTop"};
+  ui::Frame FrameButtom{*this, "FrameButtom"};
+  ui::Image ImgLogo{*this, "ImgLogo"};
+  ui::Image imgBanner{*this, "imgBanner"};
+  ui::Label lblVeldran{*this, "lblVeldran"};
+  ui::Label lblCaption1{*this, "lblCaption1"};
+  ui::Label lblCaption2{*this, "lblCaption2"};
+  ui::Menu mnuRFileList{*this, "mnuRFileList"};
+  ui::ControlArray<ui::MenuItem> mnuRecentFileList{mnuRFileList, "mnuRecentFileList", 0, 4};
+  ui::Menu mnuLanguage{*this, "mnuLanguage"};
+  ui::ControlArray<ui::MenuItem> mnuLanguageList{mnuLanguage, "mnuLanguageList", 0, 4};
+
+  // Page 0, the start page.
+  ui::PictureBox PicPelvaron{MainPic[0], "PicPelvaron"};
+  ui::PictureBox PicGermany{MainPic[0], "PicGermany"};
+  ui::PictureBox PicStemp{MainPic[0], "PicStemp"};
+  ui::PictureBox PicMIG{MainPic[0], "PicMIG"};
+  ui::PictureBox PicGermanyMini{MainPic[0], "PicGermanyMini"};
+  ui::PictureBox PicGermanyShow{MainPic[0], "PicGermanyShow"};
+  ui::TextBox txtInfoAdress{MainPic[0], "txtInfoAdress", -1, true};
+  ui::Label Label1{MainPic[0], "Label1"};
+  ui::Image imgFlag{MainPic[0], "imgFlag"};
+  ui::Label lblVersionInfo{MainPic[0], "lblVersionInfo"};
+  ui::Label lblWeb{MainPic[0], "lblWeb"};
+  ui::Label lblWebQm{MainPic[0], "lblWebQm"};
+  ui::Label lblEmail{MainPic[0], "lblEmail"};
+
+  // Page 1: module search, port parameters, list buttons.
+  ui::Frame Frame1{MainPic[1], "Frame1"};
+  ui::CheckBox chkTwoPort{Frame1, "chkTwoPort"};
+  ui::CommandButton CmdFactory{Frame1, "CmdFactory"};
+  ui::CommandButton cmdSearchCom{Frame1, "cmdSearchCom"};
+  ui::Label lblRunFind{Frame1, "lblRunFind"};
+  ui::PictureBox PicPortParameter{Frame1, "PicPortParameter"};
+  ui::ComboBox Combo1{PicPortParameter, "Combo1"};
+  ui::ComboBox Combo2{PicPortParameter, "Combo2"};
+  ui::Label lblModulVersionView{PicPortParameter, "lblModulVersionView"};
+  ui::Label lblModulDateView{PicPortParameter, "lblModulDateView"};
+  ui::ControlArray<ui::Label> lblCom{PicPortParameter, "lblCom", 0, 0};
+  ui::Frame FrameParameter{MainPic[1], "FrameParameter"};
+  ui::Label Label2{FrameParameter, "Label2"};
+  ui::Label Label3{FrameParameter, "Label3"};
+  ui::Label Label4{FrameParameter, "Label4"};
+  ui::Image ImgParameter1{FrameParameter, "ImgParameter1"};
+  ui::Image ImgParameter2{FrameParameter, "ImgParameter2"};
+  ui::Label lblCom1Parameter{FrameParameter, "lblCom1Parameter"};
+  ui::Label lblCom2Parameter{FrameParameter, "lblCom2Parameter"};
+  ui::Label lblBaudCom1{FrameParameter, "lblBaudCom1"};
+  ui::Label lblBaudCom2{FrameParameter, "lblBaudCom2"};
+  ui::Label lblParityCom1{FrameParameter, "lblParityCom1"};
+  ui::Label lblParityCom2{FrameParameter, "lblParityCom2"};
+  ui::ComboBox Combo3{FrameParameter, "Combo3"};
+  ui::ComboBox Combo4{FrameParameter, "Combo4"};
+  ui::CheckBox chkHandshakeCom1{FrameParameter, "chkHandshakeCom1"};
+  ui::ComboBox Combo5{FrameParameter, "Combo5"};
+  ui::ComboBox Combo6{FrameParameter, "Combo6"};
+  ui::CheckBox chkHandshakeCom2{FrameParameter, "chkHandshakeCom2"};
+  ui::Frame FrameList{MainPic[1], "FrameList"};
+  ui::Label lblListCaption{FrameList, "lblListCaption"};
+  ui::ControlArray<ui::CommandButton> cmdList{FrameList, "cmdList", 0, 4};
+  ui::ControlArray<ui::Label> lblListCmdInfo{FrameList, "lblListCmdInfo", 0, 3};
+
+  // Page 2: links COM1 to COM2. Row r lies in picListgrp(r).
+  ui::PictureBox PicInfo1{MainPic[2], "PicInfo1"};
+  ui::ControlArray<ui::Label> lblListNr{PicInfo1, "lblListNr", 0, 3};
+  ui::ControlArray<ui::Label> lblListNrEx{PicInfo1, "lblListNrEx", 0, 3};
+  ui::Image ImgReg1{PicInfo1, "ImgReg1"};
+  ui::Image ImgReg2{PicInfo1, "ImgReg2"};
+  ui::Image ImgClean1{PicInfo1, "ImgClean1"};
+  ui::Image ImgClean2{PicInfo1, "ImgClean2"};
+  ui::Image ImgClean3{PicInfo1, "ImgClean3"};
+  ui::Image ImgClean4{PicInfo1, "ImgClean4"};
+  ui::CommandButton cmdFilter1B{MainPic[2], "cmdFilter1B"};
+  ui::PictureBox picEditList{MainPic[2], "picEditList"};
+  ui::CommandButton cmdStatusList2{picEditList, "cmdStatusList2"};
+  ui::VScrollBar VScroll1{picEditList, "VScroll1"};
+  ui::ControlArray<ui::Image> imgUpDownList{picEditList, "imgUpDownList", 0, 1};
+  ui::ControlArray<ui::PictureBox> picListgrp{"picListgrp"};
+  ui::ControlArray<ui::Label> lblNumber{"lblNumber"};
+  ui::ControlArray<ui::TextBox> txtInfo{"txtInfo"};
+  ui::ControlArray<ui::TextBox> txtUserASC{"txtUserASC"};
+  ui::ControlArray<ui::TextBox> txtUserHEX{"txtUserHEX"};
+  ui::ControlArray<ui::ComboBox> cmbTransTo{"cmbTransTo"};
+  ui::ControlArray<ui::CommandButton> cmdListTo{"cmdListTo"};
+  ui::ControlArray<ui::ComboBox> cmbBackAnswer{"cmbBackAnswer"};
+  ui::ControlArray<ui::CommandButton> cmdListBack{"cmdListBack"};
+  ui::ControlArray<ui::Label> lbl1{"lbl1"};
+  ui::ControlArray<ui::Label> lbl2{"lbl2"};
+  ui::ControlArray<ui::Label> lbl3{"lbl3"};
+  ui::ControlArray<ui::Label> lblInfo{"lblInfo"};
+  ui::ControlArray<ui::Label> lblHEX{"lblHEX"};
+  ui::ControlArray<ui::Label> lblASC{"lblASC"};
+  ui::ControlArray<ui::Image> Arrow2{"Arrow2"};
+
+  // Page 3: links COM2 to COM1. Row r lies in picListgrp(4 + r).
+  ui::PictureBox PicInfo2{MainPic[3], "PicInfo2"};
+  ui::ControlArray<ui::Label> lblListNr2{PicInfo2, "lblListNr2", 0, 1};
+  ui::ControlArray<ui::Label> lblListNr2Ex{PicInfo2, "lblListNr2Ex", 0, 1};
+  ui::Image ImgReg3{PicInfo2, "ImgReg3"};
+  ui::Image ImgClean5{PicInfo2, "ImgClean5"};
+  ui::CommandButton cmdFilter2B{MainPic[3], "cmdFilter2B"};
+  ui::PictureBox picEditList2{MainPic[3], "picEditList2"};
+  ui::CommandButton cmdStatusList3{picEditList2, "cmdStatusList3"};
+  ui::VScrollBar VScroll2{picEditList2, "VScroll2"};
+  ui::ControlArray<ui::Image> imgUpDownList2{picEditList2, "imgUpDownList2", 0, 1};
+  ui::ControlArray<ui::Label> lblNumber2{"lblNumber2"};
+  ui::ControlArray<ui::TextBox> txtInfo2{"txtInfo2"};
+  ui::ControlArray<ui::TextBox> txtUserASC2{"txtUserASC2"};
+  ui::ControlArray<ui::TextBox> txtUserHEX2{"txtUserHEX2"};
+  ui::ControlArray<ui::ComboBox> cmbTransTo2{"cmbTransTo2"};
+  ui::ControlArray<ui::CommandButton> cmdListTo2{"cmdListTo2"};
+  ui::ControlArray<ui::Label> lbl12{"lbl12"};
+  ui::ControlArray<ui::Label> lbl22{"lbl22"};
+  ui::ControlArray<ui::Label> lblInfo2{"lblInfo2"};
+  ui::ControlArray<ui::Label> lblHEX2{"lblHEX2"};
+  ui::ControlArray<ui::Label> lblASC2{"lblASC2"};
+  ui::ControlArray<ui::Image> Arrow1{"Arrow1"};
+
+  // Page 4: transfer.
+  ui::Frame Frame4{MainPic[4], "Frame4"};
+  ui::CommandButton CmdTransmit{Frame4, "CmdTransmit"};
+  ui::CheckBox chkOnlyParameter{Frame4, "chkOnlyParameter"};
+  ui::CheckBox chkTwoPort2{Frame4, "chkTwoPort2"};
+  ui::CheckBox chkAutosave{Frame4, "chkAutosave"};
+  ui::CommandButton cmdShowAutosave{Frame4, "cmdShowAutosave"};
+  ui::Label lblFindModul{Frame4, "lblFindModul"};
+  ui::Label lblComSideinfo{Frame4, "lblComSideinfo"};
+
+  // The small windows of the main window.
+  frmFileInfo FileInfoWindow;
+  frmInfo InfoWindow;
+  frmTest TestWindow;
+
+  // Start-up and shutdown.
+  void Form_Load() override;
+  void Form_Unload(int& Cancel) override;
+
+  // Pages and navigation.
+  void cmdNavi_Click(int Index);
+  void ShowWizardPage(std::int16_t& Page);
+  void SetPageTabOrder(std::int16_t Page);
+
+  // Port parameters and interface settings.
+  void FillComPortList(ui::ComboBox& cbo);
+  void ShowCom1Parameters();
+  void ShowCom2Parameters();
+  void Combo1_Click();
+  void Combo3_Click();
+  void Combo4_Click();
+  void Combo5_Click();
+  void Combo6_Click();
+  void chkHandshakeCom1_MouseUp(int Button, int Shift, float X, float Y);
+  void chkHandshakeCom1_KeyUp(int& KeyCode, int Shift);
+  void chkHandshakeCom2_MouseUp(int Button, int Shift, float X, float Y);
+  void chkHandshakeCom2_KeyUp(int& KeyCode, int Shift);
+  void chkTwoPort_Click();
+  void chkTwoPort2_Click();
+
+  // New project.
+  void cmdNew_Click();
+  void cmdShowAutosave_Click();
+  void RefreshListPages();
+
+  // Language menu.
+  void SetLanguageMenu();
+
+  // RecentFileMenu: the items of mnuRFileList.
+  void SetItemVisible(int index, bool visible) override;
+  void SetItemCaption(int index, const std::string& caption) override;
+
+ private:
+  void LayoutWindowFrame();
+  void LayoutStartPage();
+  void LayoutPage1();
+  void LayoutLinkPage2();
+  void LayoutLinkPage3();
+  void LayoutPage4();
+  void LoadPictures();
+  void DrawStartPageLogos();
+  void ConnectNavigationHandlers();
+  void ConnectPortParameterHandlers();
+  void ConnectNewProjectHandlers();
+  void SetStartPageState();
+  // lblFileOption and the file buttons, in the order the navigation hides them.
+  std::array<ui::Control*, 6> FileButtons();
+  void FillParameterLists();
+  void SetRowInputLimits();
+};

@@ -1,0 +1,121 @@
+#include "mainwindow/frm_wizard.h"
+
+// Designed layout of the two link pages: the signal-flow picture on top, the four
+// rows of entries below it with their scroll bar. Page 3 has no back-answer column.
+
+namespace {
+
+constexpr int kRowLeft = 4;
+constexpr int kRowTop = 32;
+constexpr int kRowPitch = 94;
+constexpr int kLinkLeft = 508;  // the link column of a row
+
+void LayoutEditList(ui::PictureBox& editList, ui::CommandButton& statusButton,
+                    ui::VScrollBar& scroll, ui::ControlArray<ui::Image>& upDown) {
+  editList.Move(8, 150, 837, 410);
+  statusButton.Move(4, 4, 160, 24);
+  scroll.Move(810, 58, 22, 300);
+  scroll.SetMin(0);
+  scroll.SetMax(7);
+  scroll.SetSmallChange(1);
+  scroll.SetLargeChange(1);
+  upDown[0].Move(810, 32, 22, 22);
+  upDown[1].Move(810, 362, 22, 22);
+}
+
+void LayoutEntryColumn(ui::Label& number, ui::Label& nameLabel, ui::TextBox& name,
+                       ui::Label& commandLabel, ui::Label& asciiLabel, ui::TextBox& ascii,
+                       ui::Label& hexLabel, ui::TextBox& hex) {
+  number.Move(4, 4, 30, 22);
+  number.SetFontSize(12);
+  number.SetFontBold(true);
+  nameLabel.Move(36, 6, 90, 16);
+  name.Move(128, 4, 340, 20);
+  commandLabel.Move(36, 28, 430, 16);
+  commandLabel.SetFontBold(true);
+  asciiLabel.Move(36, 50, 44, 16);
+  ascii.Move(82, 48, 386, 20);
+  hexLabel.Move(36, 72, 44, 16);
+  hex.Move(82, 70, 386, 20);
+}
+
+void LayoutLink(ui::Image& arrow, ui::Label& caption, ui::ComboBox& list,
+                ui::CommandButton& listButton, int top) {
+  arrow.Move(kLinkLeft - 32, top + 20, 28, 16);
+  caption.Move(kLinkLeft, top, 260, 16);
+  list.Move(kLinkLeft, top + 18, 256, 22);
+  listButton.Move(kLinkLeft + 260, top + 18, 26, 22);
+}
+
+}  // namespace
+
+void frmWizard::LayoutLinkPage2() {
+  PicInfo1.Move(8, 4, 580, 140);
+  PicInfo1.SetBorderStyle(1);
+  for (int j = 0; j <= 3; ++j) {
+    const int left = j % 2 == 0 ? 12 : 356;
+    const int top = j < 2 ? 14 : 84;
+    lblListNr[j].Move(left, top, 40, 16);
+    lblListNr[j].SetFontBold(true);
+    lblListNrEx[j].Move(left + 44, top, 186, 16);
+    for (ui::Label* label : {&lblListNr[j], &lblListNrEx[j]}) {
+      label->SetTransparent(true);
+    }
+  }
+  ImgReg1.Move(276, 54, 40, 32);
+  ImgReg2.Move(400, 104, 32, 28);
+  ImgClean1.Move(400, 34, 32, 28);
+  ImgClean2.Move(436, 104, 32, 28);
+  ImgClean3.Move(472, 104, 32, 28);
+  ImgClean4.Move(508, 104, 32, 28);
+  for (ui::Image* picture : {&ImgReg2, &ImgClean1, &ImgClean2, &ImgClean3, &ImgClean4}) {
+    picture->SetVisible(false);
+  }
+  cmdFilter1B.Move(594, 40, 252, 30);
+  LayoutEditList(picEditList, cmdStatusList2, VScroll1, imgUpDownList);
+
+  for (int r = 0; r <= 3; ++r) {
+    ui::PictureBox& row = picListgrp.Add(picEditList, r);
+    row.Move(kRowLeft, kRowTop + r * kRowPitch, 800, 92);
+    row.SetBorderStyle(1);
+    LayoutEntryColumn(lblNumber.Add(row, r), lblInfo.Add(row, r), txtInfo.Add(row, r),
+                      lbl1.Add(row, r), lblASC.Add(row, r), txtUserASC.Add(row, r),
+                      lblHEX.Add(row, r), txtUserHEX.Add(row, r));
+    LayoutLink(Arrow2.Add(row, 2 * r), lbl3.Add(row, r), cmbBackAnswer.Add(row, r),
+               cmdListBack.Add(row, r), 4);
+    LayoutLink(Arrow2.Add(row, 2 * r + 1), lbl2.Add(row, r), cmbTransTo.Add(row, r),
+               cmdListTo.Add(row, r), 48);
+  }
+}
+
+void frmWizard::LayoutLinkPage3() {
+  PicInfo2.Move(8, 4, 580, 140);
+  PicInfo2.SetBorderStyle(1);
+  // The command arrives on COM2 (right) and leaves on COM1 (left).
+  for (int j = 0; j <= 1; ++j) {
+    const int left = j == 1 ? 356 : 12;
+    lblListNr2[j].Move(left, 14, 40, 16);
+    lblListNr2[j].SetFontBold(true);
+    lblListNr2Ex[j].Move(left + 44, 14, 186, 16);
+    for (ui::Label* label : {&lblListNr2[j], &lblListNr2Ex[j]}) {
+      label->SetTransparent(true);
+    }
+  }
+  ImgReg3.Move(56, 34, 32, 28);
+  ImgClean5.Move(92, 34, 32, 28);
+  ImgReg3.SetVisible(false);
+  ImgClean5.SetVisible(false);
+  cmdFilter2B.Move(594, 40, 252, 30);
+  LayoutEditList(picEditList2, cmdStatusList3, VScroll2, imgUpDownList2);
+
+  for (int r = 0; r <= 3; ++r) {
+    ui::PictureBox& row = picListgrp.Add(picEditList2, 4 + r);
+    row.Move(kRowLeft, kRowTop + r * kRowPitch, 800, 92);
+    row.SetBorderStyle(1);
+    LayoutEntryColumn(lblNumber2.Add(row, r), lblInfo2.Add(row, r), txtInfo2.Add(row, r),
+                      lbl12.Add(row, r), lblASC2.Add(row, r), txtUserASC2.Add(row, r),
+                      lblHEX2.Add(row, r), txtUserHEX2.Add(row, r));
+    LayoutLink(Arrow1.Add(row, r), lbl22.Add(row, r), cmbTransTo2.Add(row, r),
+               cmdListTo2.Add(row, r), 26);
+  }
+}
