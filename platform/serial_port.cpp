@@ -315,9 +315,7 @@ long ReadComFile(int handle, char* data, std::size_t count) {
       return static_cast<long>(n);
     }
     if (n == 0) {
-      // A vanished adapter reads as end of file while still reported readable.
-      Fail(EIO);
-      return -1;
+      return 0;  // nothing queued: a raw line without minimum count reads as empty
     }
     if (errno == EAGAIN) {
       return 0;

@@ -52,8 +52,9 @@ long WriteComFile(int handle, const char* data, std::size_t count);
 // The number of received bytes waiting; false when the device is gone.
 bool ClearCommError(int handle, std::size_t& bytesQueued);
 
-// Reads up to count bytes that are already queued; -1 when the device fails or
-// reports its end.
+// Reads up to count bytes that are already queued (0 when none); -1 when the
+// device fails. A vanished adapter may look readable while reading nothing:
+// callers read only what ClearCommError counted and stop at a short read.
 long ReadComFile(int handle, char* data, std::size_t count);
 
 // Releases the exclusivity and closes.

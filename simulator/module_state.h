@@ -14,6 +14,8 @@ struct ModulePortSettings {
   int baudCode = 9;
   int handshake = 0;
   char parity = 'N';
+
+  bool operator==(const ModulePortSettings&) const = default;
 };
 
 // What a module keeps: the entries of lists A..E, the flag blocks of lists A

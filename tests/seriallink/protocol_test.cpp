@@ -100,7 +100,11 @@ TEST_P(ProtocolTest, BadSettingsAreRefusedWithoutSending) {
 
 TEST_P(ProtocolTest, EntryAndFlagsWrittenAreQueried) {
   Connect();
-  const std::string command("\x02\r\n\x00ab", 6);
+  const std::string command(
+      "\x02\r\n"
+      "\x00"
+      "ab",
+      6);
   EXPECT_EQ(WriteListEntry("COM1:", "9600", "A", 13, command, 100), command);
   const std::string flags(14, '\x5A');
   EXPECT_EQ(WriteEntryFlags("COM1:", "9600", "A", 13, flags, 100).substr(0, 1), "\x0D");

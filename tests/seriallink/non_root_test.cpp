@@ -1,0 +1,46 @@
+// A user without special rights opens and closes the port for every command;
+// run as root, the test runs itself again as user nobody.
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "platform/serial_port.h"
+#include "seriallink/send_code.h"
+#include "tests/seriallink/test_doubles.h"
+
+namespace {
+
+constexpr const char* kNobody = "--reuid=65534 --regid=65534 --clear-groups";
+
+int RunAsNobody(const std::string& command) {
+  const std::string line = std::string("setpriv ") + kNobody + " -- " + command;
+  return std::system(line.c_str());
+}
+
+TEST(NonRootAccess, ReopensThePortForEveryCommand) {
+  if (geteuid() == 0) {
+    const std::string self = std::filesystem::read_symlink("/proc/self/exe");
+    if (std::system("command -v setpriv >/dev/null") != 0 ||
+        RunAsNobody("test -x '" + self + "'") != 0) {
+      GTEST_SKIP() << "cannot run the test binary as nobody";
+    }
+    EXPECT_EQ(RunAsNobody("'" + self + "' --gtest_filter=NonRootAccess.* >/dev/null"), 0);
+    return;
+  }
+  RecordedBoxes boxes;
+  PtyModule module;
+  ASSERT_TRUE(module.started);
+  for (int i = 0; i < 4; ++i) {
+    EXPECT_EQ(ReadModuleVersion("COM1:", "9600", 2), "Pelvaron-A5") << i;
+  }
+  const int held = platform::CreateComFile(module.sim.DevicePath(0));
+  ASSERT_GE(held, 0);
+  EXPECT_EQ(ReadModuleVersion("COM1:", "9600", 2), "");
+  platform::CloseComHandle(held);
+  EXPECT_EQ(ReadModuleVersion("COM1:", "9600", 2), "Pelvaron-A5");
+  EXPECT_EQ(boxes.calls.size(), 1u);
+}
+
+}  // namespace

@@ -1,0 +1,147 @@
+// Port transactions against unusable ports and misbehaving far ends.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <fstream>
+#include <thread>
+
+#include "platform/serial_port.h"
+#include "seriallink/rs232.h"
+#include "tests/common/temp_folder.h"
+#include "tests/seriallink/raw_peer.h"
+#include "tests/seriallink/test_doubles.h"
+#include "texts/text_table.h"
+
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+long ElapsedMs(Clock::time_point since) {
+  return static_cast<long>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - since).count());
+}
+
+class PortTest : public ::testing::Test {
+ protected:
+  PortTest() {
+    UnmapAllComPorts();
+    LangText[670] = "cannot open";
+    LangText[671] = "is busy";
+  }
+  // One transaction with 2 polls and no wait: 150 ms without an answer.
+  std::string Send(const std::string& port = "COM1:", const std::string& speed = "9600") {
+    const auto start = Clock::now();
+    std::string answer = SendCommand(port, speed, "_:V\r", 2, 0);
+    elapsedMs_ = ElapsedMs(start);
+    return answer;
+  }
+  RecordedBoxes boxes_;
+  long elapsedMs_ = 0;
+};
+
+TEST_F(PortTest, UnusablePortsGiveOneBoxAndNoAnswer) {
+  TempFolder folder;
+  std::ofstream(folder.File("plain")) << "x";
+  struct Case {
+    std::string port;
+    std::string device;
+    std::string boxText;
+  } cases[] = {
+      {"----", "", "cannot open\r\nDie ---- is busy"},
+      {"COM1:", "/nonexistent/tty", "cannot open\r\nDie COM1 is busy"},
+      {"COM2:", "/dev/null", "Inappropriate ioctl for device"},
+      {"COM3:", folder.File("plain"), "Inappropriate ioctl for device"},
+      {"COM4:", folder.path(), "cannot open\r\nDie COM4 is busy"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.port + " " + c.device);
+    if (!c.device.empty()) {
+      MapComPort(c.port[3] - '0', c.device);
+    }
+    boxes_.calls.clear();
+    EXPECT_EQ(Send(c.port), "");
+    ASSERT_EQ(boxes_.calls.size(), 1u);
+    EXPECT_EQ(boxes_.calls[0].prompt, c.boxText);
+    EXPECT_EQ(boxes_.calls[0].style, platform::mb::Critical | platform::mb::SetForeground);
+    EXPECT_EQ(boxes_.calls[0].title, AppTitle);
+    EXPECT_EQ(GetComPortMaxBaud(c.port), 0u);
+  }
+}
+
+TEST_F(PortTest, SpeedThatIsNoNumberFailsConfiguration) {
+  PtyModule module;
+  EXPECT_EQ(Send("COM1:", "fast"), "");
+  ASSERT_EQ(boxes_.calls.size(), 1u);
+  EXPECT_EQ(boxes_.calls[0].prompt, "Invalid argument");
+  EXPECT_EQ(module.sim.Core().FramesReceived(), 0);
+  EXPECT_EQ(Send("COM1:", "0"), "");
+  EXPECT_EQ(boxes_.calls.back().prompt, "Overflow");
+}
+
+TEST_F(PortTest, PseudoTerminalIsASerialPortAndComTenOpensComOne) {
+  PtyModule module;
+  EXPECT_NE(GetComPortMaxBaud("COM1:"), 0u);
+  EXPECT_EQ(Send("COM10:"), "Pelvaron-A5\r\n");
+}
+
+TEST_F(PortTest, SilentModuleCostsThePollsAndNoMore) {
+  PtyModule module({.silent = true});
+  const auto start = Clock::now();
+  EXPECT_EQ(SendCommand("COM1:", "9600", "_:V\r", 0, 100), "");
+  const long elapsed = ElapsedMs(start);
+  EXPECT_GE(elapsed, 150);
+  EXPECT_LT(elapsed, 400);
+  EXPECT_TRUE(boxes_.calls.empty());
+}
+
+TEST_F(PortTest, ReplyInPiecesIsWholeOnlyWhileTheGapsStayBelow50Ms) {
+  {
+    PtyModule module({.pieceGapMs = 15});
+    EXPECT_EQ(Send(), "Pelvaron-A5\r\n");
+  }
+  PtyModule module({.pieceGapMs = 150});
+  EXPECT_EQ(Send(), "Pelva") << "the rest comes after the line was quiet for 50 ms";
+}
+
+TEST_F(PortTest, PortIsNeverShared) {
+  PtyModule module;
+  const int first = platform::CreateComFile(module.sim.DevicePath(0));
+  ASSERT_GE(first, 0);
+  EXPECT_EQ(Send(), "");
+  ASSERT_EQ(boxes_.calls.size(), 1u);
+  platform::CloseComHandle(first);
+  EXPECT_EQ(Send(), "Pelvaron-A5\r\n");
+}
+
+TEST_F(PortTest, GarbageAndFloodsEndWithinTheBound) {
+  const std::string garbage(100 * 1024, '\x55');
+  RawPeer flood(
+      [&](simulator::PtyPort& line, const std::string&) { WriteBytes(line.Master(), garbage); });
+  MapComPort(1, flood.DevicePath());
+  const std::string answer = Send();
+  EXPECT_FALSE(answer.empty());
+  EXPECT_LE(answer.size(), garbage.size());
+  EXPECT_LT(elapsedMs_, 3000);
+  EXPECT_TRUE(boxes_.calls.empty());
+}
+
+TEST_F(PortTest, FarEndVanishingMidCommandIsNoAnswer) {
+  PtyModule module({.silent = true});
+  std::thread unplug([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(60));
+    module.sim.Stop();
+  });
+  const auto start = Clock::now();
+  EXPECT_EQ(SendCommand("COM1:", "9600", "_:V\r", 10, 0), "");
+  unplug.join();
+  EXPECT_LT(ElapsedMs(start), 1000);
+  EXPECT_TRUE(boxes_.calls.empty());
+}
+
+TEST(LastErrorText, GivesTheSystemTextOnceThenNothing) {
+  platform::SetLastError(2);
+  EXPECT_EQ(GetLastErrorText(), "No such file or directory");
+  EXPECT_EQ(GetLastErrorText(), "");
+}
+
+}  // namespace
