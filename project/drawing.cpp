@@ -4,21 +4,13 @@
 
 #include "platform/colors.h"
 #include "platform/strip_null.h"
+#include "platform/trim_blanks.h"
 #include "project/program_state.h"
 #include "project/records.h"
 
 namespace {
 
 constexpr std::uint32_t kWhite = 0xFFFFFF;
-
-// Blanks off both ends, as the label rule trims before it cuts at the NUL.
-std::string TrimBlanks(const std::string& text) {
-  const auto first = text.find_first_not_of(' ');
-  if (first == std::string::npos) {
-    return "";
-  }
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 }  // namespace
 
@@ -102,7 +94,7 @@ std::string GetCommandLabel(std::int16_t Index, bool bTxCom1) {
   const CommandRecord& record = CmdRecords[static_cast<std::size_t>(Index)];
   const CommandName& name =
       bTxCom1 ? record.TxCom1Info : (FilterSide == 1 ? record.RxCom2Info : record.RxCom1Info);
-  std::string label = StripNull(TrimBlanks(name.Raw()));
+  std::string label = StripNull(std::string(TrimBlanks(name.Raw())));
   if (label.size() > 12) {
     label = label.substr(0, 10) + "...";
   }

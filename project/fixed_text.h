@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+#include "platform/trim_blanks.h"
+
 // A fixed-width text field of the records: N bytes, Windows-1252. A stored value is
 // left-aligned and padded with blanks, a longer one cut; a field nothing has assigned
 // holds NUL bytes.
@@ -31,12 +33,7 @@ struct FixedText {
   // The value as readers see it: cut at the first NUL, blanks trimmed at both ends.
   std::string Read() const {
     const std::string_view all(bytes.data(), N);
-    const std::string_view value = all.substr(0, all.find('\0'));
-    const auto first = value.find_first_not_of(' ');
-    if (first == std::string_view::npos) {
-      return "";
-    }
-    return std::string(value.substr(first, value.find_last_not_of(' ') - first + 1));
+    return std::string(TrimBlanks(all.substr(0, all.find('\0'))));
   }
 
   friend bool operator==(const FixedText&, const FixedText&) = default;

@@ -4,6 +4,7 @@
 #include "platform/events.h"
 #include "platform/messagebox.h"
 #include "platform/serial_port.h"
+#include "platform/trim_blanks.h"
 #include "seriallink/number_text.h"
 #include "texts/text_table.h"
 
@@ -18,14 +19,6 @@ constexpr std::size_t kMaxAnswerBytes = 8192;
 // The value a serial provider reports as its maximum speed: any speed.
 constexpr std::uint32_t kBaudUser = 0x10000000;
 
-std::string TrimBlanks(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) {
-    return {};
-  }
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
-
 std::string DeviceName(const std::string& text) {
   return text.substr(0, 4);
 }
@@ -39,8 +32,8 @@ void ShowPortError(const std::string& text) {
 std::string SendCommand(const std::string& sPortItem, const std::string& sSpeed,
                         const std::string& sCommand, std::int16_t iPollCount,
                         std::int32_t lWaitMs) {
-  const std::string speedText = TrimBlanks(sSpeed);
-  const std::string settings = TrimBlanks(sPortItem) + speedText + ",N,8,1";
+  const std::string speedText(TrimBlanks(sSpeed));
+  const std::string settings = std::string(TrimBlanks(sPortItem)) + speedText + ",N,8,1";
   std::int32_t speed = 9600;
   if (IsNumericText(speedText)) {
     // A speed too large for 32 bits keeps 9600.
@@ -168,5 +161,5 @@ std::uint32_t GetComPortMaxBaud(const std::string& sPortItem) {
 std::string GetLastErrorText() {
   const int code = platform::GetLastError();
   platform::SetLastError(0);
-  return code == 0 ? std::string() : TrimBlanks(platform::SystemErrorText(code));
+  return code == 0 ? std::string() : std::string(TrimBlanks(platform::SystemErrorText(code)));
 }

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/trim_blanks.h"
 #include "seriallink/command_transport.h"
 #include "seriallink/number_text.h"
 
@@ -33,14 +34,6 @@ std::string RemoveCrLf(std::string text) {
     text.erase(at, kCrLf.size());
   }
   return text;
-}
-
-std::string TrimBlanks(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) {
-    return {};
-  }
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 // The release follows the side letter: "Pelvaron-A5". Dots count as zeros, so
@@ -145,7 +138,7 @@ bool ReadPortSettings(const std::string& sPortItem, const std::string& sSpeed,
   const std::string text = answer + "\r\n\r\n";
   for (std::size_t from = 0, end; (end = text.find(kCrLf, from)) != std::string::npos;
        from = end + kCrLf.size()) {
-    const std::string line = TrimBlanks(text.substr(from, end - from));
+    const std::string line(TrimBlanks(text.substr(from, end - from)));
     if (ContainsNoCase(line, "Baud")) {
       const std::optional<int> code =
           FindCoded(line, {{"4800", 4}, {"9600", 9}, {"19200", 1}, {"38400", 3}, {"57600", 5}});
@@ -161,7 +154,7 @@ bool ReadPortSettings(const std::string& sPortItem, const std::string& sSpeed,
       sParity = std::string(1, static_cast<char>(code.value_or('N')));
       parityFound = parityFound || code.has_value();
     } else if (ContainsNoCase(line, "Date")) {
-      sDateStamp = line.size() > 4 ? TrimBlanks(line.substr(4)) : std::string();
+      sDateStamp = line.size() > 4 ? std::string(TrimBlanks(line.substr(4))) : std::string();
     }
   }
   return !sDateStamp.empty() && baudFound && handshakeFound && parityFound;

@@ -1,4 +1,5 @@
 #include "texts/text_key_parser.h"
+#include "platform/trim_blanks.h"
 
 #include <cstddef>
 
@@ -8,14 +9,6 @@ constexpr long long kMagnitudeCap = 1'000'000'000;
 
 bool IsDigit(char c) {
   return c >= '0' && c <= '9';
-}
-
-std::string_view TrimBlanks(std::string_view text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string_view::npos) {
-    return {};
-  }
-  return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
 bool AllDigits(std::string_view text) {
