@@ -21,8 +21,12 @@ LocalDateTime SystemNow() {
 
 }  // namespace
 
-LocalDateTime LocalNow() { return ClockSource() ? ClockSource()() : SystemNow(); }
+LocalDateTime LocalNow() {
+  return ClockSource() ? ClockSource()() : SystemNow();
+}
 
-void SetClockSource(std::function<LocalDateTime()> source) { ClockSource() = std::move(source); }
+void SetClockSource(std::function<LocalDateTime()> source) {
+  ClockSource() = std::move(source);
+}
 
 }  // namespace platform

@@ -20,7 +20,9 @@ void DoEvents() {
   }
 }
 
-void SetDoEventsHook(std::function<void()> hook) { Hook() = std::move(hook); }
+void SetDoEventsHook(std::function<void()> hook) {
+  Hook() = std::move(hook);
+}
 
 void SleepMs(int milliseconds) {
   if (milliseconds > 0) {

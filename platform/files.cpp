@@ -4,9 +4,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <array>
 #include <cerrno>
-#include <algorithm>
 #include <cstdlib>
 
 namespace platform {
@@ -66,7 +66,9 @@ std::string ProgramFolder() {
   return folder.empty() ? ExecutableFolder() : folder;
 }
 
-void SetProgramFolder(const std::string& folder) { ProgramFolderOverride() = folder; }
+void SetProgramFolder(const std::string& folder) {
+  ProgramFolderOverride() = folder;
+}
 
 bool FileExists(const std::string& path) {
   struct stat info {};
@@ -82,7 +84,9 @@ bool FolderExists(const std::string& path) {
   return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
-bool MakeFolder(const std::string& path) { return mkdir(path.c_str(), 0777) == 0; }
+bool MakeFolder(const std::string& path) {
+  return mkdir(path.c_str(), 0777) == 0;
+}
 
 bool SetNormalAttributes(const std::string& path) {
   struct stat info {};
@@ -92,7 +96,9 @@ bool SetNormalAttributes(const std::string& path) {
   return chmod(path.c_str(), (info.st_mode & 07777) | S_IRUSR | S_IWUSR) == 0;
 }
 
-bool RemoveFile(const std::string& path) { return unlink(path.c_str()) == 0; }
+bool RemoveFile(const std::string& path) {
+  return unlink(path.c_str()) == 0;
+}
 
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxBytes) {
   const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);

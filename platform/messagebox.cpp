@@ -24,7 +24,9 @@ MsgResult UnansweredResult(int style) {
 
 }  // namespace
 
-void SetMessageBoxPresenter(MessageBoxPresenter* presenter) { Presenter() = presenter; }
+void SetMessageBoxPresenter(MessageBoxPresenter* presenter) {
+  Presenter() = presenter;
+}
 
 MsgResult MsgBox(const std::string& prompt, int style, std::optional<std::string> title) {
   if (Presenter() == nullptr) {

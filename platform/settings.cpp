@@ -1,7 +1,7 @@
 #include "platform/settings.h"
 
-#include <cstdlib>
 #include <cstdio>
+#include <cstdlib>
 #include <string_view>
 #include <utility>
 #include <vector>
@@ -30,8 +30,8 @@ std::string ConfigFolder() {
 }
 
 bool IsSafeFileNameChar(char c) {
-  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') ||
-         c == ' ' || c == '(' || c == ')' || c == '-' || c == '_' || c == '.';
+  return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == ' ' ||
+         c == '(' || c == ')' || c == '-' || c == '_' || c == '.';
 }
 
 // Bytes that would break the line structure are written as \xHH.
@@ -51,9 +51,12 @@ std::string Escape(std::string_view text) {
 }
 
 int HexValue(char c) {
-  if (c >= '0' && c <= '9') return c - '0';
-  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= '0' && c <= '9')
+    return c - '0';
+  if (c >= 'A' && c <= 'F')
+    return c - 'A' + 10;
+  if (c >= 'a' && c <= 'f')
+    return c - 'a' + 10;
   return -1;
 }
 
@@ -97,7 +100,8 @@ std::vector<Entry> ReadStore(const std::string& path) {
     if (equals == std::string_view::npos) {
       continue;
     }
-    entries.push_back({section, Unescape(line.substr(0, equals)), Unescape(line.substr(equals + 1))});
+    entries.push_back(
+        {section, Unescape(line.substr(0, equals)), Unescape(line.substr(equals + 1))});
   }
   return entries;
 }
@@ -127,7 +131,7 @@ std::string WriteStore(const std::vector<Entry>& entries) {
 }
 
 bool MakeFolders(const std::string& folder) {
-  for (std::size_t slash = folder.find('/', 1); ; slash = folder.find('/', slash + 1)) {
+  for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
     const std::string prefix = folder.substr(0, slash);
     if (!FolderExists(prefix) && !MakeFolder(prefix)) {
       return false;

@@ -15,7 +15,9 @@ TEST(Cp1252, MapsTheHighTableAndLatin1) {
   EXPECT_EQ(platform::Cp1252ToUtf8("\x80"), "\u20AC");
   EXPECT_EQ(platform::Cp1252ToUtf8("\x9F"), "\u0178");
   EXPECT_EQ(platform::Cp1252ToUtf8("\xFC"), "\u00FC");
-  EXPECT_EQ(platform::Utf8ToCp1252("Zur\u00FCck \u20AC"), "Zur\xFC" "ck \x80");
+  EXPECT_EQ(platform::Utf8ToCp1252("Zur\u00FCck \u20AC"),
+            "Zur\xFC"
+            "ck \x80");
 }
 
 TEST(Cp1252, UndefinedCodesKeepTheirControlCharacter) {
