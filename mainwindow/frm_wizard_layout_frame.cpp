@@ -35,6 +35,8 @@ void frmWizard::LayoutWindowFrame() {
   lblTransferStatus.Move(760, 16, 60, 16);
   lblTransferStatus.SetAlignment(ui::Alignment::Right);
   ProgressBar1.Move(10, 36, 760, 20);
+  // The bar's properties as stored with the window; this also creates the bar itself.
+  ProgressBar1.ReadProperties({{"Smooth", -1}, {"Min", 1}});
   imgInfoCom[0].Move(780, 34, 24, 24);
   imgInfoCom[1].Move(806, 34, 24, 24);
   lblTransferWarn.Move(10, 62, 815, 28);

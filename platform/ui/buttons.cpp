@@ -1,11 +1,40 @@
 #include "platform/ui/buttons.h"
 
 #include <QCheckBox>
+#include <QKeyEvent>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <functional>
 
 #include "platform/ui/qt_support.h"
 
 namespace platform::ui {
+namespace {
+
+// Hands each release on once the box has handled it (toggled and raised Click).
+class ReleaseReportingCheckBox : public QCheckBox {
+ public:
+  std::function<void(QEvent*)> released;
+
+ protected:
+  void mouseReleaseEvent(QMouseEvent* event) override {
+    QCheckBox::mouseReleaseEvent(event);
+    Report(event);
+  }
+  void keyReleaseEvent(QKeyEvent* event) override {
+    QCheckBox::keyReleaseEvent(event);
+    Report(event);
+  }
+
+ private:
+  void Report(QEvent* event) {
+    if (released) {
+      released(event);
+    }
+  }
+};
+
+}  // namespace
 
 CommandButton::CommandButton(Container& parent, std::string name, int index)
     : Control(parent, std::move(name), index, new QPushButton) {
@@ -36,9 +65,13 @@ void CommandButton::SetPicture(const Picture& picture) {
 }
 
 CheckBox::CheckBox(Container& parent, std::string name, int index)
-    : Control(parent, std::move(name), index, new QCheckBox) {
-  box_ = static_cast<QCheckBox*>(Widget());
+    : Control(parent, std::move(name), index, new ReleaseReportingCheckBox) {
+  auto* box = static_cast<ReleaseReportingCheckBox*>(Widget());
+  box_ = box;
   QObject::connect(box_, &QCheckBox::stateChanged, box_, [this] { RaiseClick(); });
+  // As on Windows the value changes and Click fires before MouseUp and KeyUp.
+  RaiseReleaseAfterWidget();
+  box->released = [this](QEvent* event) { RaiseRelease(event); };
 }
 
 void CheckBox::SetCaption(const std::string& caption) {

@@ -199,4 +199,11 @@ void Control::MarkContainer() {
   events_->SetContainer();
 }
 
+void Control::RaiseReleaseAfterWidget() {
+  events_->SetReleaseByWidget();
+}
+void Control::RaiseRelease(QEvent* event) {
+  events_->RaiseRelease(widget_, event);
+}
+
 }  // namespace platform::ui

@@ -129,6 +129,10 @@ class Control : public NamedItem {
   void ClickOnRelease();
   // Mouse events passed up from child controls are not the control's own.
   void MarkContainer();
+  // MouseUp and KeyUp come after the widget has handled the release, so that they see
+  // what it changed: the widget hands every release to RaiseRelease afterwards.
+  void RaiseReleaseAfterWidget();
+  void RaiseRelease(QEvent* event);
 
  private:
   Form* form_;

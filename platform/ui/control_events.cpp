@@ -55,7 +55,9 @@ bool ControlEvents::eventFilter(QObject* watched, QEvent* event) {
     case QEvent::KeyPress:
       return OnKeyPress(watched, static_cast<QKeyEvent*>(event));
     case QEvent::KeyRelease:
-      OnKeyRelease(static_cast<QKeyEvent*>(event));
+      if (!releaseByWidget_) {
+        OnKeyRelease(static_cast<QKeyEvent*>(event));
+      }
       break;
     case QEvent::FocusIn:
       if (control_.GotFocus) {
@@ -67,8 +69,12 @@ bool ControlEvents::eventFilter(QObject* watched, QEvent* event) {
         control_.LostFocus();
       }
       break;
-    case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
+      if (!releaseByWidget_) {
+        OnMouse(watched, static_cast<QMouseEvent*>(event));
+      }
+      break;
+    case QEvent::MouseButtonPress:
     case QEvent::MouseMove:
       OnMouse(watched, static_cast<QMouseEvent*>(event));
       break;
@@ -81,6 +87,14 @@ bool ControlEvents::eventFilter(QObject* watched, QEvent* event) {
       break;
   }
   return false;
+}
+
+void ControlEvents::RaiseRelease(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyRelease) {
+    OnKeyRelease(static_cast<QKeyEvent*>(event));
+  } else if (event->type() == QEvent::MouseButtonRelease) {
+    OnMouse(watched, static_cast<QMouseEvent*>(event));
+  }
 }
 
 bool ControlEvents::OnKeyPress(QObject* watched, QKeyEvent* event) {

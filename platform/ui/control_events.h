@@ -19,6 +19,10 @@ class ControlEvents : public QObject {
   void SetClickOnRelease() { clickOnRelease_ = true; }
   // Mouse events that reach the origin from a child control are that child's.
   void SetContainer() { container_ = true; }
+  // MouseUp and KeyUp wait for the widget: it passes each release on to RaiseRelease
+  // once it has handled it.
+  void SetReleaseByWidget() { releaseByWidget_ = true; }
+  void RaiseRelease(QObject* watched, QEvent* event);
 
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -33,6 +37,7 @@ class ControlEvents : public QObject {
   bool clickOnRelease_ = false;
   bool container_ = false;
   bool injecting_ = false;
+  bool releaseByWidget_ = false;
 };
 
 }  // namespace platform::ui

@@ -1,3 +1,4 @@
+#include <QProgressBar>
 #include <algorithm>
 
 #include "platform/messagebox.h"
@@ -87,6 +88,30 @@ TEST_F(NavigationTest, TheWholeTable) {
     EXPECT_FALSE(w.FrameTransfer.Visible());
   }
   EXPECT_TRUE(ui.MessageBoxes().empty());
+}
+
+TEST_F(NavigationTest, TransferPanelOnPage4ShowsItsBarUncovered) {
+  frmWizard& w = StartWithProject();
+  w.Show();
+  for (int page = 1; page <= 4; ++page) {
+    Navigate(1);
+  }
+  ASSERT_EQ(w.WizardPage, 4);
+  w.FrameTransfer.SetVisible(true);  // as the transfer shows it
+  w.ProgressBar1.SetMax(64);
+  w.ProgressBar1.SetPosition(16);
+  platform::ui::testing::ProcessEvents();
+  ASSERT_NE(w.ProgressBar1.hwnd(), nullptr);
+  auto* bar = w.ProgressBar1.Widget()->findChild<QProgressBar*>();
+  ASSERT_NE(bar, nullptr);
+  EXPECT_TRUE(bar->isVisible());
+  // The whole control inside its thin edge.
+  EXPECT_EQ(QRect(bar->mapTo(w.FrameTransfer.Widget(), QPoint(0, 0)), bar->size()),
+            QRect(11, 37, 758, 18));
+  QWidget* window = w.Window();
+  EXPECT_EQ(window->childAt(bar->mapTo(window, bar->rect().center())), bar);
+  EXPECT_EQ(bar->maximum(), 64);
+  EXPECT_EQ(bar->value(), 16);
 }
 
 TEST_F(NavigationTest, PageLayouts) {

@@ -58,7 +58,7 @@ TEST_F(PortParametersTest, NothingIsStoredWhileLoading) {
   EXPECT_EQ(w.Combo3.BackColor(), platform::vbWindowBackground);
 }
 
-TEST_F(PortParametersTest, DISABLED_HandshakeByKeyboardAndMouse) {
+TEST_F(PortParametersTest, HandshakeByKeyboardAndMouse) {
   frmWizard& w = Start();
   platform::ui::testing::PressKey(w.chkHandshakeCom1, 32);
   EXPECT_EQ(w.chkHandshakeCom1.Value(), 1);

@@ -22,7 +22,8 @@ TEST_F(ScreenshotTest, EveryPage) {
     w.cmdNavi[1].PerformClick();
     ASSERT_EQ(w.WizardPage, page);
     if (page == 4) {
-      w.FrameTransfer.SetVisible(true);  // as the transfer shows it
+      w.FrameTransfer.SetVisible(true);  // as the transfer shows it, part of the way
+      w.ProgressBar1.SetPosition(40);
     }
     EXPECT_TRUE(
         platform::ui::testing::SaveScreenshot(w, folder + "/page" + std::to_string(page) + ".png"));

@@ -126,6 +126,26 @@ TEST_F(EventsTest, PictureBoxMouseEventsCarryButtonShiftAndPosition) {
   EXPECT_EQ(seen[2], "up1/0@50,60");
 }
 
+TEST_F(EventsTest, CheckBoxClickComesBeforeUpWhichSeesTheNewValue) {
+  form.chkOn.Move(10, 150, 120, 24);
+  form.Show();
+  std::vector<std::string> seen;
+  auto value = [&] { return std::to_string(form.chkOn.Value()); };
+  form.chkOn.Click = [&] { seen.push_back("click" + value()); };
+  form.chkOn.MouseUp = [&](int, int, float, float) { seen.push_back("mouseup" + value()); };
+  form.chkOn.KeyUp = [&](int& KeyCode, int) {
+    seen.push_back("keyup" + std::to_string(KeyCode) + "/" + value());
+  };
+  testing::ClickControl(form.chkOn);
+  testing::PressKey(form.chkOn, 32);
+  testing::PressKey(form.chkOn, 'A');
+  // Released away from the box: no change, the release is still reported.
+  testing::MousePress(form.chkOn, vb::LeftButton, 5, 12);
+  testing::MouseRelease(form.chkOn, vb::LeftButton, 200, 12);
+  EXPECT_EQ(seen, (std::vector<std::string>{"click1", "mouseup1", "click0", "keyup32/0",
+                                            "keyup65/0", "mouseup0"}));
+}
+
 TEST_F(EventsTest, FocusMovesFromCodeAndRaisesFocusEvents) {
   form.Show();
   int got = 0, lost = 0;

@@ -1,9 +1,12 @@
 #include "platform/ui/testing/ui_harness.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QWidget>
 #include <cstdlib>
 
@@ -143,6 +146,17 @@ void SendMouse(Control& control, QEvent::Type type, Qt::MouseButton button,
   QCoreApplication::sendEvent(target, &event);
 }
 
+// A check box reacts only over its box and caption: click the middle of the box.
+QPoint ClickPoint(QWidget& widget) {
+  auto* box = qobject_cast<QCheckBox*>(&widget);
+  if (box == nullptr) {
+    return {2, 2};
+  }
+  QStyleOptionButton option;
+  option.initFrom(box);
+  return box->style()->subElementRect(QStyle::SE_CheckBoxIndicator, &option, box).center();
+}
+
 Qt::MouseButtons HeldButtons(int buttons) {
   Qt::MouseButtons held = Qt::NoButton;
   for (int bit : {1, 2, 4}) {
@@ -177,8 +191,9 @@ void PressKey(Control& control, int keyCode, int shift) {
 }
 
 void ClickControl(Control& control) {
-  MousePress(control, 1, 2, 2);
-  MouseRelease(control, 1, 2, 2);
+  const QPoint point = ClickPoint(*KeyTarget(control));
+  MousePress(control, 1, point.x(), point.y());
+  MouseRelease(control, 1, point.x(), point.y());
 }
 
 void MousePress(Control& control, int button, int x, int y, int shift) {
