@@ -209,6 +209,17 @@ class frmWizard : public ui::Form, public RecentFileMenu {
   void cmdShowAutosave_Click();
   void RefreshListPages();
 
+  // Start page, links and cursors.
+  void SetHandCursors();
+  void PicGermanyShow_MouseDown(int Button, int Shift, float X, float Y);
+  void PicGermanyShow_MouseUp(int Button, int Shift, float X, float Y);
+  void CmdHelp_Click();
+  void lblEmail_Click();
+  void lblWeb_Click();
+  void lblWebQm_Click();
+  void imgFlag_Click();
+  void mnuLanguageList_Click(int Index);
+
   // Language menu.
   void SetLanguageMenu();
 
@@ -225,6 +236,8 @@ class frmWizard : public ui::Form, public RecentFileMenu {
   void LayoutPage4();
   void LoadPictures();
   void DrawStartPageLogos();
+  void ClearLogoCorner();
+  void ConnectStartPageHandlers();
   void ConnectNavigationHandlers();
   void ConnectPortParameterHandlers();
   void ConnectNewProjectHandlers();

@@ -5,7 +5,7 @@
 void frmWizard::LayoutStartPage() {
   // Only the pictures of these boxes are painted onto the page.
   PicPelvaron.Move(-4, 0, 473, 502);
-  PicGermany.Move(-4, 0, 473, 502);
+  PicGermany.Move(-6, 0, 473, 502);
   PicStemp.Move(474, 0, 170, 170);
   PicMIG.Move(676, 40, 91, 46);
   PicGermanyMini.Move(0, 0, 139, 179);

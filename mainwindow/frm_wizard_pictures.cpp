@@ -1,22 +1,5 @@
-#include <cstdint>
-
 #include "dialogs/program_pictures.h"
 #include "mainwindow/frm_wizard.h"
-#include "project/drawing.h"
-
-namespace {
-
-constexpr std::uint32_t kTransparentGreen = 0x00FF00;
-
-// The source's whole picture at (x, y) of the target, its pure green pixels left out.
-void PaintTransparent(ui::PictureBox& source, ui::PictureBox& target, int x, int y) {
-  DrawTransparentBitmap(&target.Canvas(), static_cast<std::int16_t>(x),
-                        static_cast<std::int16_t>(y), &source.Canvas(), 0, 0,
-                        static_cast<std::int16_t>(source.ScaleWidth()),
-                        static_cast<std::int16_t>(source.ScaleHeight()), kTransparentGreen);
-}
-
-}  // namespace
 
 void frmWizard::LoadPictures() {
   ImgLogo.SetPicture(ProgramPicture("logo.png"));
@@ -56,13 +39,4 @@ void frmWizard::LoadPictures() {
     (*upDown)[0].SetPicture(ProgramPicture("up.png"));
     (*upDown)[1].SetPicture(ProgramPicture("down.png"));
   }
-}
-
-void frmWizard::DrawStartPageLogos() {
-  PaintTransparent(PicPelvaron, MainPic[0], PicPelvaron.Left(), PicPelvaron.Top());
-  PaintTransparent(PicStemp, MainPic[0], PicStemp.Left(), PicStemp.Top());
-  PaintTransparent(PicGermanyMini, PicGermanyShow, 0, 0);
-  PaintTransparent(PicMIG, MainPic[0], PicMIG.Left(), PicMIG.Top());
-  PicGermanyShow.Refresh();
-  MainPic[0].Refresh();
 }

@@ -68,6 +68,7 @@ void frmWizard::Form_Load() {
   }
   DrawStartPageLogos();
   RefreshRecentFileMenu();
+  SetHandCursors();
 
   if (ScreenTooSmall() &&
       platform::MsgBox(LangText[581],

@@ -19,17 +19,36 @@ const QColor kFace(240, 240, 240);
 
 using Drawing = std::function<void(QPainter&, const QRect&)>;
 
-bool Save(const QString& folder, const QString& name, QSize size, const QColor& background,
-          const Drawing& draw) {
-  QImage image(size, QImage::Format_RGB32);
-  image.fill(background);
+// Pictures on the key green are drawn on a clear image first and then given hard
+// edges: a pixel is either the drawing's own colour or key green, never a blend of
+// the two, so no green fringe shows round the picture on the page. A clear background
+// keeps its alpha (the hand cursor).
+QImage Render(QSize size, const QColor& background, const Drawing& draw) {
+  const bool keyed = background == kKeyGreen;
+  const bool clear = keyed || background.alpha() < 255;
+  QImage image(size, clear ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+  image.fill(clear ? QColor(Qt::transparent) : background);
   {
     QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing, false);
-    painter.setRenderHint(QPainter::TextAntialiasing, false);
+    painter.setRenderHint(QPainter::Antialiasing, clear);
+    painter.setRenderHint(QPainter::TextAntialiasing, clear);
     draw(painter, image.rect());
   }
-  const bool saved = image.save(folder + "/" + name, "PNG");
+  if (keyed) {
+    for (int y = 0; y < image.height(); ++y) {
+      for (int x = 0; x < image.width(); ++x) {
+        const QRgb pixel = image.pixel(x, y);
+        image.setPixel(x, y, qAlpha(pixel) < 128 ? kKeyGreen.rgb() : (pixel | 0xFF000000u));
+      }
+    }
+    image = image.convertToFormat(QImage::Format_RGB32);
+  }
+  return image;
+}
+
+bool Save(const QString& folder, const QString& name, QSize size, const QColor& background,
+          const Drawing& draw) {
+  const bool saved = Render(size, background, draw).save(folder + "/" + name, "PNG");
   if (!saved) {
     std::fprintf(stderr, "cannot write %s\n", qPrintable(name));
   }
@@ -91,6 +110,58 @@ void Module(QPainter& p, const QRect& box, int labelSize) {
        QRect(box.right() - portWidth * 3 / 2 - 10, portTop + portHeight + 2, portWidth + 20,
              labelSize + 4),
        "COM2", labelSize, true, Qt::black);
+}
+
+// The large module's front: status lamps and the Prog/Run switch between the ports.
+void ModuleFront(QPainter& p, const QRect& box) {
+  const struct {
+    const char* name;
+    QColor color;
+  } lamps[] = {{"Power", QColor(40, 190, 70)},
+               {"COM1", QColor(250, 170, 20)},
+               {"COM2", QColor(250, 170, 20)}};
+  const int top = box.top() + 70;
+  for (int i = 0; i < 3; ++i) {
+    const QPoint centre(box.left() + box.width() * (i + 1) / 4, top);
+    p.setPen(QPen(Qt::black, 1));
+    p.setBrush(lamps[i].color);
+    p.drawEllipse(centre, 8, 8);
+    Text(p, QRect(centre.x() - 40, top + 12, 80, 20), lamps[i].name, 13, false, Qt::black);
+  }
+  const QRect slot(box.center().x() - 30, box.top() + 150, 60, 24);
+  p.setPen(QPen(Qt::black, 2));
+  p.setBrush(QColor(200, 200, 205));
+  p.drawRoundedRect(slot, 8, 8);
+  p.setBrush(kNavy);
+  p.drawRoundedRect(QRect(slot.left() + 4, slot.top() + 4, 24, 16), 4, 4);
+  Text(p, QRect(slot.left() - 50, slot.top() + 2, 46, 20), "Prog", 13, true, Qt::black,
+       Qt::AlignRight | Qt::AlignVCenter);
+  Text(p, QRect(slot.right() + 6, slot.top() + 2, 46, 20), "Run", 13, false, Qt::black,
+       Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+// The pointing hand of the clickable controls, on a clear 32 x 32 image; the tip of
+// the index finger is at (7, 0), the cursor's hot spot.
+void Hand(QPainter& p) {
+  QPainterPath hand;
+  hand.setFillRule(Qt::WindingFill);
+  hand.addRoundedRect(QRectF(4.5, 0.5, 6, 17), 3, 3);       // index finger
+  hand.addRoundedRect(QRectF(10.5, 8.5, 5, 10), 2.5, 2.5);  // folded fingers
+  hand.addRoundedRect(QRectF(15.5, 9.5, 5, 10), 2.5, 2.5);
+  hand.addRoundedRect(QRectF(20.5, 11.5, 5, 9), 2.5, 2.5);
+  hand.addRoundedRect(QRectF(4.5, 13.5, 21, 12), 4, 4);  // palm
+  hand.addRect(QRectF(7.5, 22.5, 16, 8));                // wrist
+  hand.moveTo(5, 15);                                    // thumb
+  hand.lineTo(1, 12);
+  hand.quadTo(0, 15, 2, 18);
+  hand.lineTo(5, 22);
+  hand.closeSubpath();
+  p.setPen(QPen(Qt::black, 1));
+  p.setBrush(Qt::white);
+  p.drawPath(hand.simplified());
+  for (const double x : {10.5, 15.5, 20.5}) {
+    p.drawLine(QPointF(x, 11), QPointF(x, 15));
+  }
 }
 
 void Flag(QPainter& p, const QRect& box) {
@@ -186,14 +257,16 @@ bool DrawMainWindowPictures(const QString& out) {
     p.fillRect(r, g);
   });
   ok &= Save(out, "pelvaron.png", {473, 502}, kKeyGreen, [](QPainter& p, const QRect&) {
+    Text(p, QRect(40, 36, 400, 40), "Protokollwandler  /  Protocol translator", 17, false, kNavy);
     Module(p, QRect(40, 90, 400, 300), 18);
+    ModuleFront(p, QRect(40, 90, 400, 300));
     Text(p, QRect(40, 410, 400, 40), "RS232  <->  RS232", 22, true, kNavy);
   });
   ok &= Save(out, "germany.png", {473, 502}, kKeyGreen, [](QPainter& p, const QRect&) {
     Flag(p, QRect(40, 110, 400, 240));
     Text(p, QRect(40, 370, 400, 40), "Made in Germany", 26, true, kNavy);
   });
-  ok &= Save(out, "germany_mini.png", {139, 179}, kFace, [](QPainter& p, const QRect&) {
+  ok &= Save(out, "germany_mini.png", {139, 179}, kKeyGreen, [](QPainter& p, const QRect&) {
     Flag(p, QRect(10, 40, 119, 72));
     Text(p, QRect(0, 120, 139, 24), "Germany", 14, true, kNavy);
   });
@@ -209,6 +282,8 @@ bool DrawMainWindowPictures(const QString& out) {
     p.fillRect(QRect(2, 2, 87, 42), kNavy);
     Text(p, QRect(2, 2, 87, 42), "Made in\nGermany", 12, true, Qt::white);
   });
+  ok &=
+      Save(out, "hand.png", {32, 32}, Qt::transparent, [](QPainter& p, const QRect&) { Hand(p); });
   ok &= Save(out, "flag.png", {48, 32}, Qt::white, [](QPainter& p, const QRect&) {
     Flag(p, QRect(0, 0, 48, 32));
     p.setPen(QPen(Qt::black, 1));

@@ -16,6 +16,9 @@ TEST_F(ScreenshotTest, EveryPage) {
               platform::FolderExists(PELVARON_SCREENSHOT_FOLDER));
   const std::string folder = PELVARON_SCREENSHOT_FOLDER;
   EXPECT_TRUE(platform::ui::testing::SaveScreenshot(w, folder + "/page0.png"));
+  platform::ui::testing::MousePress(w.PicGermanyShow, 1, 10, 10);
+  EXPECT_TRUE(platform::ui::testing::SaveScreenshot(w, folder + "/page0_pressed.png"));
+  platform::ui::testing::MouseRelease(w.PicGermanyShow, 1, 10, 10);
   ui.QueueMessageBoxAnswer(platform::MsgResult::Yes);
   w.cmdNew_Click();
   for (int page = 1; page <= 4; ++page) {
