@@ -34,6 +34,8 @@ Qt::Alignment QtAlignment(Alignment alignment) {
   }
 }
 
+constexpr int kAccentRoom = 2;
+
 }  // namespace
 
 Label::Label(Container& parent, std::string name, int index)
@@ -42,6 +44,9 @@ Label::Label(Container& parent, std::string name, int index)
   label_->setTextFormat(Qt::PlainText);
   label_->setWordWrap(true);
   label_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // Common fonts draw the marks over capitals (the dots of "Ü") above their ascent;
+  // without room above, a top-aligned caption loses them.
+  label_->setContentsMargins(0, kAccentRoom, 0, 0);
   InitColors(vbButtonText, vbButtonFace);
   ClickOnRelease();
 }
