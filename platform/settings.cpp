@@ -119,7 +119,9 @@ std::string WriteStore(const std::vector<Entry>& entries) {
   }
   std::string out;
   for (const std::string& section : sections) {
-    out += "[" + Escape(section) + "]\n";
+    out += '[';
+    out += Escape(section);
+    out += "]\n";
     for (const Entry& entry : entries) {
       if (entry.section == section) {
         out += Escape(entry.key) + "=" + Escape(entry.value) + "\n";
@@ -150,7 +152,7 @@ std::string SettingsFilePath(const std::string& app) {
     name += IsSafeFileNameChar(c) ? c : '_';
   }
   if (name.empty() || name[0] == '.') {
-    name.insert(0, "_");
+    name = '_' + name;
   }
   return ConfigFolder() + "/" + name + ".ini";
 }
