@@ -9,8 +9,16 @@
 #include <cerrno>
 #include <cstdlib>
 
+#include "platform/cp1252.h"
+
 namespace platform {
 namespace {
+
+// Paths are Windows-1252 like every other text of the program; the file system
+// names files in UTF-8.
+std::string OsPath(const std::string& path) {
+  return Cp1252ToUtf8(path);
+}
 
 std::string& ProgramFolderOverride() {
   static std::string folder;
@@ -25,7 +33,7 @@ std::string ExecutableFolder() {
   }
   std::string path(buffer.data(), static_cast<std::size_t>(length));
   const auto slash = path.find_last_of('/');
-  return slash == 0 ? "/" : path.substr(0, slash);
+  return Utf8ToCp1252(slash == 0 ? "/" : path.substr(0, slash));
 }
 
 std::string BaseName(const std::string& path) {
@@ -72,7 +80,7 @@ void SetProgramFolder(const std::string& folder) {
 
 bool FileExists(const std::string& path) {
   struct stat info {};
-  if (path.empty() || stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+  if (path.empty() || stat(OsPath(path).c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
     return false;
   }
   const std::string name = BaseName(path);
@@ -81,27 +89,27 @@ bool FileExists(const std::string& path) {
 
 bool FolderExists(const std::string& path) {
   struct stat info {};
-  return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+  return !path.empty() && stat(OsPath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 bool MakeFolder(const std::string& path) {
-  return mkdir(path.c_str(), 0777) == 0;
+  return mkdir(OsPath(path).c_str(), 0777) == 0;
 }
 
 bool SetNormalAttributes(const std::string& path) {
   struct stat info {};
-  if (stat(path.c_str(), &info) != 0) {
+  if (stat(OsPath(path).c_str(), &info) != 0) {
     return false;
   }
-  return chmod(path.c_str(), (info.st_mode & 07777) | S_IRUSR | S_IWUSR) == 0;
+  return chmod(OsPath(path).c_str(), (info.st_mode & 07777) | S_IRUSR | S_IWUSR) == 0;
 }
 
 bool RemoveFile(const std::string& path) {
-  return unlink(path.c_str()) == 0;
+  return unlink(OsPath(path).c_str()) == 0;
 }
 
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxBytes) {
-  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  const int fd = open(OsPath(path).c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) {
     return false;
   }
@@ -136,7 +144,7 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxB
 }
 
 bool WriteFileReplacing(const std::string& path, const std::string& bytes) {
-  const std::string target = ResolvedTarget(path);
+  const std::string target = ResolvedTarget(OsPath(path));
   mode_t mode = 0;
   struct stat info {};
   if (stat(target.c_str(), &info) == 0) {

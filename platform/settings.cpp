@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "platform/cp1252.h"
 #include "platform/files.h"
 
 namespace platform {
@@ -23,10 +24,10 @@ struct Entry {
 std::string ConfigFolder() {
   const char* xdg = std::getenv("XDG_CONFIG_HOME");
   if (xdg != nullptr && xdg[0] == '/') {
-    return xdg;
+    return Utf8ToCp1252(xdg);
   }
   const char* home = std::getenv("HOME");
-  return std::string(home != nullptr ? home : ".") + "/.config";
+  return Utf8ToCp1252(home != nullptr ? home : ".") + "/.config";
 }
 
 bool IsSafeFileNameChar(char c) {

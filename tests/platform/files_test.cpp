@@ -48,6 +48,23 @@ TEST(WriteFileReplacing, FailureLeavesTheOldFileAndNoTemporaryFile) {
   EXPECT_EQ(entries, 1);
 }
 
+TEST(Files, Windows1252NamesAreUtf8OnDisk) {
+  TempFolder folder;
+  const std::string name = folder.File(
+      "\xDC"
+      "bung \x80.vrx");
+  ASSERT_TRUE(platform::WriteFileReplacing(name, "data"));
+  EXPECT_TRUE(std::filesystem::is_regular_file(folder.path() + "/\u00DCbung \u20AC.vrx"));
+  EXPECT_TRUE(platform::FileExists(name));
+  std::string content;
+  ASSERT_TRUE(platform::ReadFileBytes(name, content));
+  EXPECT_EQ(content, "data");
+  EXPECT_TRUE(platform::MakeFolder(folder.File("\xC4")));
+  EXPECT_TRUE(std::filesystem::is_directory(folder.path() + "/\u00C4"));
+  EXPECT_TRUE(platform::RemoveFile(name));
+  EXPECT_FALSE(std::filesystem::exists(folder.path() + "/\u00DCbung \u20AC.vrx"));
+}
+
 TEST(ReadFileBytes, ReadsAPrefixAndRefusesFolders) {
   TempFolder folder;
   ASSERT_TRUE(platform::WriteFileReplacing(folder.File("f"), "PVLX1234"));
