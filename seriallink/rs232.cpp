@@ -27,6 +27,14 @@ void ShowPortError(const std::string& text) {
   platform::MsgBox(text, platform::mb::Critical | platform::mb::SetForeground, AppTitle);
 }
 
+// Shows why a configuration step failed and gives the port back; -1.
+int FailConfiguration(int handle) {
+  const std::string reason = GetLastErrorText();
+  platform::CloseComHandle(handle);
+  ShowPortError(reason);
+  return -1;
+}
+
 }  // namespace
 
 std::string SendCommand(const std::string& sPortItem, const std::string& sSpeed,
@@ -70,6 +78,10 @@ int OpenComPort(const std::string& sSettings, std::int32_t lSpeed) {
     ShowPortError(LangText[670] + "\r\n" + "Die " + device + " " + LangText[671]);
     return -1;
   }
+  if (!platform::SetCommMask(handle, 1) || !platform::SetupComm(handle, kQueueSize, kQueueSize) ||
+      !platform::PurgeComm(handle)) {
+    return FailConfiguration(handle);
+  }
   // The write time per byte is 2 * speed / speed ms; a speed of 0 or one whose
   // double overflows 32 bits is a runtime overflow.
   const std::int64_t doubled = 2 * std::int64_t{lSpeed};
@@ -83,16 +95,9 @@ int OpenComPort(const std::string& sSettings, std::int32_t lSpeed) {
   timeouts.readTotalTimeoutConstant = 1000;
   timeouts.writeTotalTimeoutMultiplier = 2;
   platform::DeviceControlBlock dcb;
-  const bool configured =
-      platform::SetCommMask(handle, 1) && platform::SetupComm(handle, kQueueSize, kQueueSize) &&
-      platform::PurgeComm(handle) && platform::SetCommTimeouts(handle, timeouts) &&
-      platform::GetCommState(handle, dcb) && platform::BuildCommDCB(sSettings, dcb) &&
-      platform::SetCommState(handle, dcb);
-  if (!configured) {
-    const std::string reason = GetLastErrorText();
-    platform::CloseComHandle(handle);
-    ShowPortError(reason);
-    return -1;
+  if (!platform::SetCommTimeouts(handle, timeouts) || !platform::GetCommState(handle, dcb) ||
+      !platform::BuildCommDCB(sSettings, dcb) || !platform::SetCommState(handle, dcb)) {
+    return FailConfiguration(handle);
   }
   return handle;
 }

@@ -5,6 +5,7 @@
 #include <fstream>
 #include <thread>
 
+#include "platform/events.h"
 #include "platform/serial_port.h"
 #include "seriallink/rs232.h"
 #include "tests/common/temp_folder.h"
@@ -76,6 +77,11 @@ TEST_F(PortTest, SpeedThatIsNoNumberFailsConfiguration) {
   EXPECT_EQ(module.sim.Core().FramesReceived(), 0);
   EXPECT_EQ(Send("COM1:", "0"), "");
   EXPECT_EQ(boxes_.calls.back().prompt, "Overflow");
+  MapComPort(2, "/dev/null");
+  EXPECT_EQ(Send("COM2:", "0"), "");
+  EXPECT_EQ(boxes_.calls.back().prompt, "Inappropriate ioctl for device")
+      << "the line is checked before the speed is used";
+  EXPECT_EQ(boxes_.calls.size(), 3u);
 }
 
 TEST_F(PortTest, PseudoTerminalIsASerialPortAndComTenOpensComOne) {
@@ -92,6 +98,19 @@ TEST_F(PortTest, SilentModuleCostsThePollsAndNoMore) {
   EXPECT_GE(elapsed, 150);
   EXPECT_LT(elapsed, 400);
   EXPECT_TRUE(boxes_.calls.empty());
+}
+
+TEST_F(PortTest, WindowMessagesAreHandledAfterTheWriteAndInEveryFifthPoll) {
+  PtyModule module({.silent = true});
+  int handled = 0;
+  platform::SetDoEventsHook([&] { ++handled; });
+  const auto start = Clock::now();
+  EXPECT_EQ(SendCommand("COM1:", "9600", "_:V\r", 10, 0), "");
+  const long elapsed = ElapsedMs(start);
+  platform::SetDoEventsHook(nullptr);
+  EXPECT_EQ(handled, 1 + 3) << "after the write, then in polls 0, 5 and 10";
+  EXPECT_GE(elapsed, 11 * 50);
+  EXPECT_LT(elapsed, 900);
 }
 
 TEST_F(PortTest, ReplyInPiecesIsWholeOnlyWhileTheGapsStayBelow50Ms) {

@@ -1,0 +1,154 @@
+// pelvaron-sim as a user runs it: its options, its device paths, its end.
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <csignal>
+#include <optional>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "seriallink/rs232.h"
+#include "simulator/sim_options.h"
+#include "tests/seriallink/test_doubles.h"
+
+extern char** environ;
+
+namespace {
+
+using simulator::ParseSimOptions;
+using simulator::SimOptions;
+
+std::optional<SimOptions> Parse(std::vector<std::string> args) {
+  std::string error;
+  std::optional<SimOptions> options = ParseSimOptions(args, error);
+  EXPECT_EQ(error.empty(), options.has_value());
+  return options;
+}
+
+TEST(SimOptions, EachMisbehaviourIsSwitchedOnAlone) {
+  EXPECT_EQ(Parse({})->release, 5);
+  EXPECT_TRUE(Parse({"--silent"})->silent);
+  EXPECT_TRUE(Parse({"--wrong-entry"})->wrongEntry);
+  EXPECT_TRUE(Parse({"--lower-case"})->lowerCase);
+  EXPECT_EQ(Parse({"--pieces=70"})->pieceGapMs, 70);
+  EXPECT_EQ(Parse({"--stop-after=0"})->stopAfter, 0);
+  EXPECT_EQ(Parse({"--only-speed=19200"})->onlySpeed, 19200);
+  EXPECT_EQ(Parse({"--release=4"})->release, 4);
+  const SimOptions one = *Parse({"--silent"});
+  EXPECT_FALSE(one.wrongEntry || one.lowerCase || one.pieceGapMs != 0 || one.stopAfter != -1 ||
+               one.onlySpeed != 0);
+  for (const char* bad : {"--loud", "--silent=1", "--pieces", "--pieces=0", "--pieces=x",
+                          "--stop-after=-1", "--only-speed=4800", "--release=10", "-s"}) {
+    EXPECT_FALSE(Parse({bad})) << bad;
+  }
+}
+
+// pelvaron-sim in a child process with its standard output in a pipe.
+class SimProcess {
+ public:
+  explicit SimProcess(std::vector<std::string> args) {
+    int ends[2];
+    if (pipe(ends) != 0) {
+      return;
+    }
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, ends[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, ends[0]);
+    args.insert(args.begin(), PELVARON_SIM);
+    std::vector<char*> argv;
+    for (std::string& arg : args) {
+      argv.push_back(arg.data());
+    }
+    argv.push_back(nullptr);
+    if (posix_spawn(&pid_, PELVARON_SIM, &actions, nullptr, argv.data(), environ) != 0) {
+      pid_ = -1;
+    }
+    posix_spawn_file_actions_destroy(&actions);
+    close(ends[1]);
+    output_ = ends[0];
+  }
+  ~SimProcess() {
+    if (pid_ > 0) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, nullptr, 0);
+    }
+    close(output_);
+  }
+  // What it printed within two seconds, up to its second line.
+  std::string TwoLines() {
+    std::string text;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(2);
+    while (std::count(text.begin(), text.end(), '\n') < 2 &&
+           std::chrono::steady_clock::now() < deadline) {
+      pollfd pfd{output_, POLLIN, 0};
+      char buffer[256];
+      const ssize_t n = poll(&pfd, 1, 100) > 0 ? read(output_, buffer, sizeof buffer) : 0;
+      if (n < 0 || (n == 0 && pfd.revents != 0)) {
+        break;
+      }
+      text.append(buffer, static_cast<std::size_t>(n));
+    }
+    return text;
+  }
+  // The exit status after the signal (0: none sent), or -1 when it did not end
+  // within two seconds.
+  int ExitAfter(int signal) {
+    kill(pid_, signal);
+    for (int i = 0; i < 200; ++i) {
+      int status = 0;
+      if (waitpid(pid_, &status, WNOHANG) == pid_) {
+        pid_ = -1;
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return -1;
+  }
+  bool Started() const { return pid_ > 0; }
+
+ private:
+  pid_t pid_ = -1;
+  int output_ = -1;
+};
+
+// The device path after "label: " in the printed lines.
+std::string PathAfter(const std::string& text, const std::string& label) {
+  const std::size_t at = text.find(label + ": ");
+  if (at == std::string::npos) {
+    return {};
+  }
+  const std::size_t from = at + label.size() + 2;
+  return text.substr(from, text.find('\n', from) - from);
+}
+
+TEST(SimProcess, PrintsBothPortsAnswersOnThemAndEndsCleanlyOnItsSignals) {
+  for (const int signal : {SIGTERM, SIGINT}) {
+    SCOPED_TRACE(signal);
+    UnmapAllComPorts();
+    SimProcess sim({"--release=4"});
+    ASSERT_TRUE(sim.Started());
+    const std::string printed = sim.TwoLines();
+    MapComPort(1, PathAfter(printed, "A (module COM1)"));
+    MapComPort(2, PathAfter(printed, "B (module COM2)"));
+    RecordedBoxes boxes;
+    EXPECT_EQ(SendCommand("COM1:", "9600", "_:V\r", 2, 0), "Pelvaron-A4\r\n") << printed;
+    EXPECT_EQ(SendCommand("COM2:", "19200", "_:V\r", 2, 0), "Pelvaron-B4\r\n");
+    EXPECT_TRUE(boxes.calls.empty());
+    EXPECT_EQ(sim.ExitAfter(signal), 0);
+  }
+}
+
+TEST(SimProcess, BadArgumentEndsWithUsage) {
+  SimProcess sim({"--pieces=soon"});
+  ASSERT_TRUE(sim.Started());
+  EXPECT_EQ(sim.ExitAfter(0), 2);
+}
+
+}  // namespace
