@@ -2,6 +2,7 @@
 
 #include <QImage>
 
+#include "controls/progress_bar.h"
 #include "platform/ui/testing/ui_harness.h"
 #include "platform/ui/ui.h"
 #include "project/drawing.h"
@@ -15,8 +16,8 @@ class frmGallery : public Form {
   frmGallery() : Form("frmGallery") {
     SetCaption("Gallery");
     SetClientSize(420, 300);
-    lblInfo.Move(10, 10, 180, 20);
-    lblInfo.SetCaption("&Label in Windows-1252: \xE4\xF6\xFC \x80");
+    lblInfo.Move(10, 10, 190, 20);
+    lblInfo.SetCaption("&Label 1252: \xE4\xF6\xFC \x80");
     txtName.Move(10, 35, 180, 22);
     txtName.SetText("Text box");
     txtNotes.Move(10, 62, 180, 50);
@@ -48,6 +49,9 @@ class frmGallery : public Form {
     QImage flag(24, 16, QImage::Format_RGB32);
     flag.fill(QColor(0, 0, 255));
     imgFlag.SetPicture(Picture(flag));
+    ProgressBar1.Move(10, 255, 180, 20);
+    ProgressBar1.ReadProperties({{"Smooth", -1}, {"BorderStyle", 2}});
+    ProgressBar1.SetPosition(60);
   }
   Label lblInfo{*this, "lblInfo"};
   TextBox txtName{*this, "txtName"};
@@ -61,6 +65,7 @@ class frmGallery : public Form {
   PictureBox picGrid{*this, "picGrid"};
   VScrollBar VScroll1{*this, "VScroll1"};
   Image imgFlag{*this, "imgFlag"};
+  ProgressBar ProgressBar1{*this, "ProgressBar1"};
 };
 
 TEST(Gallery, EveryControlKindIsDrawn) {
