@@ -83,6 +83,30 @@ TEST(Gallery, EveryControlKindIsDrawn) {
   EXPECT_FALSE(QImage(QString::fromStdString(path)).isNull());
 }
 
+TEST(ShapeControl, BorderLiesInsideAndTheFillOnlyWhenFilled) {
+  testing::UiHarness harness;
+  Form form("frmShape");
+  form.SetClientSize(40, 30);
+  form.SetBackColor(RGB(255, 255, 255));
+  Shape shpSel(form, "shpSel");
+  shpSel.Move(5, 5, 20, 10);
+  shpSel.SetBorderColor(RGB(255, 0, 0));
+  shpSel.SetBorderWidth(2);
+  form.Show();
+  QImage shot = form.Window()->grab().toImage();
+  EXPECT_EQ(shot.pixelColor(5, 5), QColor(255, 0, 0));
+  EXPECT_EQ(shot.pixelColor(24, 14), QColor(255, 0, 0));
+  EXPECT_EQ(shot.pixelColor(6, 6), QColor(255, 0, 0));  // two pixels wide
+  EXPECT_EQ(shot.pixelColor(7, 7), QColor(255, 255, 255));
+  EXPECT_EQ(shot.pixelColor(25, 15), QColor(255, 255, 255));  // outside
+  shpSel.SetFillColor(RGB(0, 0, 255));
+  shot = form.Window()->grab().toImage();
+  EXPECT_EQ(shot.pixelColor(10, 9), QColor(255, 255, 255));
+  shpSel.SetFilled(true);
+  shot = form.Window()->grab().toImage();
+  EXPECT_EQ(shot.pixelColor(10, 9), QColor(0, 0, 255));
+}
+
 TEST(PictureCanvas, RotatedTextRunsUpwardsFromItsPoint) {
   testing::UiHarness harness;
   Form form("frmText");
