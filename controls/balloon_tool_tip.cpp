@@ -75,7 +75,10 @@ void CBalloonToolTip::Show(std::int32_t X, std::int32_t Y, QWidget* hWndClient) 
   if (!tipWindow_) {
     return;
   }
-  tipWindow_->TrackPosition(point.y() * 65536 + point.x());
+  // Y * 65536 + X in 32 bits; far-off points wrap instead of overflowing.
+  const std::uint32_t packed =
+      static_cast<std::uint32_t>(point.y()) * 65536u + static_cast<std::uint32_t>(point.x());
+  tipWindow_->TrackPosition(static_cast<std::int32_t>(packed));
   tipWindow_->TrackActivate(true, tool_);
 }
 

@@ -8,9 +8,14 @@
 
 namespace {
 
-// The control's own window: passes its size on to the bar.
+// The control's own window. The bar lives in its client area, the space inside the
+// sunken edge, as a child window does inside a window with a client edge.
 class ProgressFrame : public QFrame {
  public:
+  ProgressFrame() : client_(new QWidget(this)) {}
+  QWidget* Client() const { return client_; }
+  // Fits the client area to the space inside the current edge.
+  void FitClient() { client_->setGeometry(contentsRect()); }
   std::function<void()> resized;
 
  protected:
@@ -20,7 +25,14 @@ class ProgressFrame : public QFrame {
       resized();
     }
   }
+
+ private:
+  QWidget* client_;
 };
+
+ProgressFrame& FrameOf(QWidget* widget) {
+  return *static_cast<ProgressFrame*>(widget);
+}
 
 std::int32_t Read(const PropertyStore& store, const char* key, std::int32_t defaultValue) {
   auto it = store.find(key);
@@ -40,16 +52,20 @@ constexpr std::int32_t kBoolTrue = -1;
 ProgressBar::ProgressBar(platform::ui::Container& parent, std::string name, int index,
                          ProgressWindowFactory factory)
     : Control(parent, std::move(name), index, new ProgressFrame), factory_(std::move(factory)) {
-  static_cast<ProgressFrame*>(Widget())->resized = [this] {
-    if (bar_) {
-      bar_->Move(Width(), Height());
-    }
-  };
+  FrameOf(Widget()).resized = [this] { FitBar(); };
 }
 
 ProgressBar::~ProgressBar() {
-  static_cast<ProgressFrame*>(Widget())->resized = nullptr;
+  FrameOf(Widget()).resized = nullptr;
   DestroyProgressWindow();
+}
+
+void ProgressBar::FitBar() {
+  ProgressFrame& frame = FrameOf(Widget());
+  frame.FitClient();
+  if (bar_) {
+    bar_->Move(frame.Client()->width(), frame.Client()->height());
+  }
 }
 
 void ProgressBar::MarkChanged(const char* property) {
@@ -126,9 +142,7 @@ void ProgressBar::ApplyControlExStyle() {
   frame->setFrameStyle((controlExStyle_ & WS_EX_CLIENTEDGE) ? QFrame::Panel | QFrame::Sunken
                                                             : QFrame::NoFrame);
   frame->setLineWidth(2);
-  if (bar_) {
-    bar_->Move(Width(), Height());
-  }
+  FitBar();
 }
 
 void ProgressBar::SetBackColor(std::int32_t oNewBackColor) {
@@ -223,8 +237,10 @@ void ProgressBar::CreateProgressWindow() {
   if (Smooth_) {
     style |= PBS_SMOOTH;
   }
-  auto* frame = static_cast<QFrame*>(Widget());
-  bar_ = factory_(style, frame, frame->contentsRect().width(), frame->contentsRect().height());
+  ProgressFrame& frame = FrameOf(Widget());
+  frame.FitClient();
+  QWidget* client = frame.Client();
+  bar_ = factory_(style, client, client->width(), client->height());
   if (bar_) {
     bar_->SetPos(Position_);
   }

@@ -62,6 +62,8 @@ class ProgressBar : public platform::ui::Control {
   void RecreateProgressWindow();
   void MarkChanged(const char* property);
   void ApplyControlExStyle();
+  // Fits the bar to the space inside the control's edge.
+  void FitBar();
 
   ProgressWindowFactory factory_;
   std::unique_ptr<ProgressWindow> bar_;

@@ -1,6 +1,8 @@
 #include "platform/ui/dialogs.h"
 
 #include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QStringList>
 
 #include "platform/ui/form.h"
@@ -27,7 +29,40 @@ QString QtFilter(const std::pair<std::string, std::string>& filter) {
   return label + " (" + patterns + ")";
 }
 
+// Refuses a choice the request does not allow and keeps the dialog open.
+class CheckingFileDialog : public QFileDialog {
+ public:
+  explicit CheckingFileDialog(const FileDialogRequest& request)
+      : QFileDialog(request.owner != nullptr ? request.owner->Window() : nullptr,
+                    ToQt(request.title)),
+        request_(request) {}
+
+ protected:
+  void accept() override {
+    const QStringList files = selectedFiles();
+    if (!files.isEmpty() && !QFileInfo(files.first()).isDir() &&
+        !FileDialogAccepts(request_, FromQt(files.first()))) {
+      const QString what = request_.save ? QStringLiteral("The folder does not exist.")
+                                         : QStringLiteral("The file does not exist.");
+      QMessageBox::warning(this, windowTitle(), files.first() + "\n" + what);
+      return;
+    }
+    QFileDialog::accept();
+  }
+
+ private:
+  const FileDialogRequest& request_;
+};
+
 }  // namespace
+
+bool FileDialogAccepts(const FileDialogRequest& request, const std::string& path) {
+  const QFileInfo file(ToQt(path));
+  if (request.fileMustExist && !file.isFile()) {
+    return false;
+  }
+  return !request.pathMustExist || file.absoluteDir().exists();
+}
 
 void SetDialogInterceptor(DialogInterceptor* interceptor) {
   Interceptor() = interceptor;
@@ -40,8 +75,7 @@ std::string ShowFileDialogBox(const FileDialogRequest& request) {
   if (Interceptor() != nullptr) {
     return Interceptor()->AnswerFileDialog(request);
   }
-  QFileDialog dialog(request.owner != nullptr ? request.owner->Window() : nullptr,
-                     ToQt(request.title));
+  CheckingFileDialog dialog(request);
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
   dialog.setFileMode(request.fileMustExist ? QFileDialog::ExistingFile : QFileDialog::AnyFile);

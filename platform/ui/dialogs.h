@@ -26,6 +26,10 @@ struct FileDialogRequest {
 // Shows the open or save dialog; the chosen path, or "" when cancelled.
 std::string ShowFileDialogBox(const FileDialogRequest& request);
 
+// The checks the dialog makes before it takes a choice: false for a missing file to
+// open (fileMustExist) or a missing folder to save into (pathMustExist).
+bool FileDialogAccepts(const FileDialogRequest& request, const std::string& path);
+
 // Takes the place of the dialogs, popup menus and modal loops (tests).
 class DialogInterceptor {
  public:

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QMessageBox>
+#include <QTimer>
 
 #include "platform/ui/application.h"
 #include "platform/ui/qt_support.h"
@@ -59,10 +60,13 @@ platform::MsgResult QtMessageBoxPresenter::Show(const platform::MessageBoxCall& 
   QMessageBox box(IconOf(call.style), ToQt(title), text, ButtonsOf(call.style),
                   QApplication::activeWindow());
   if (call.style & platform::mb::SetForeground) {
+    // In front of every window, also of other programs, and active once it shows.
     box.setWindowFlag(Qt::WindowStaysOnTopHint);
+    QTimer::singleShot(0, &box, [&box] {
+      box.raise();
+      box.activateWindow();
+    });
   }
-  box.raise();
-  box.activateWindow();
   return ResultOf(box.exec());
 }
 

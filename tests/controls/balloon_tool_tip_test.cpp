@@ -197,6 +197,16 @@ TEST_F(BalloonToolTipTest, ShowWithoutClientUsesScreenCoordinates) {
   EXPECT_EQ(log[0], "TTM_TRACKPOSITION " + std::to_string(screen.y() * 65536 + screen.x()));
 }
 
+TEST_F(BalloonToolTipTest, FarOffPointsArePackedWithoutOverflow) {
+  tip.CreateToolTip(&grid);
+  log.clear();
+  tip.Show(40000, 40000);
+  tip.Show(-1, 10);
+  EXPECT_EQ(log[0], "TTM_TRACKPOSITION " +
+                        std::to_string(static_cast<std::int32_t>(40000u * 65536u + 40000u)));
+  EXPECT_EQ(log[2], "TTM_TRACKPOSITION " + std::to_string(10 * 65536 - 1));
+}
+
 TEST_F(BalloonToolTipTest, TipTextAndFontGoToTheWindow) {
   tip.SetTipText("before");
   tip.CreateToolTip(&grid);

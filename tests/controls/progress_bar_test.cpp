@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QFrame>
+#include <QProgressBar>
+
 #include <string>
 #include <vector>
 
@@ -41,7 +44,8 @@ class RecordingBar : public ProgressWindow {
     exStyle_ = exStyle;
     Add("ExStyle " + std::to_string(exStyle));
   }
-  void Move(int, int) override {}
+  void Move(int width, int height) override { size_ = QSize(width, height); }
+  QSize size_;
   std::int32_t low_ = 0;
   std::int32_t high_ = 100;
 
@@ -60,11 +64,19 @@ class ProgressBarTest : public ::testing::Test {
   Log changed;
   bool only16Bit = false;
   RecordingBar* bar = nullptr;
-  ProgressBar ProgressBar1{form, "ProgressBar1", -1, [this](int style, QWidget*, int, int) {
+  QWidget* barParent = nullptr;
+  ProgressBar ProgressBar1{form, "ProgressBar1", -1,
+                           [this](int style, QWidget* parent, int width, int height) {
                              auto made = std::make_unique<RecordingBar>(log, style, only16Bit);
+                             made->size_ = QSize(width, height);
                              bar = made.get();
+                             barParent = parent;
                              return made;
                            }};
+  // Where the bar lies inside the control's window.
+  QRect BarRect() const {
+    return QRect(barParent->mapTo(ProgressBar1.Widget(), QPoint(0, 0)), bar->size_);
+  }
   void SetUp() override {
     ProgressBar1.PropertyChanged = [this](const std::string& name) { changed.push_back(name); };
   }
@@ -148,6 +160,24 @@ TEST_F(ProgressBarTest, BorderStylesPutTheEdgeOnTheControlOrTheBar) {
   EXPECT_EQ(bar->ExStyle(), 0);
 }
 
+TEST_F(ProgressBarTest, BarFillsTheSpaceInsideTheSunkenEdge) {
+  form.Show();  // a hidden window learns of its new size only when shown
+  ProgressBar1.Move(0, 0, 200, 20);
+  ProgressBar1.ReadProperties({{"BorderStyle", 2}});
+  const int edge = static_cast<QFrame*>(ProgressBar1.Widget())->frameWidth();
+  ASSERT_GT(edge, 0);
+  const QRect inside(edge, edge, 200 - 2 * edge, 20 - 2 * edge);
+  EXPECT_EQ(BarRect(), inside);
+  ProgressBar1.Move(0, 0, 300, 30);
+  EXPECT_EQ(BarRect(), QRect(edge, edge, 300 - 2 * edge, 30 - 2 * edge));
+  ProgressBar1.SetSmooth(true);  // a rebuilt bar lies inside the edge as well
+  EXPECT_EQ(BarRect(), QRect(edge, edge, 300 - 2 * edge, 30 - 2 * edge));
+  ProgressBar1.SetBorderStyle(1);  // without the control's edge the bar takes it all
+  EXPECT_EQ(BarRect(), QRect(0, 0, 300, 30));
+  ProgressBar1.SetBorderStyle(2);
+  EXPECT_EQ(BarRect(), QRect(edge, edge, 300 - 2 * edge, 30 - 2 * edge));
+}
+
 TEST_F(ProgressBarTest, UntranslatableColourIsSentAsMinusOne) {
   ProgressBar1.InitProperties(0);
   log.clear();
@@ -204,6 +234,21 @@ TEST(ProgressBarQt, RealBarFollowsTheProperties) {
   ProgressBar1.SetOrientation(1);
   ProgressBar1.hwnd()->GetRange(low, high);
   EXPECT_EQ(high, 50);
+}
+
+TEST(ProgressBarQt, SunkenEdgeStaysVisibleRoundTheBar) {
+  platform::ui::testing::UiHarness harness;
+  platform::ui::Form form("frmWizard");
+  ProgressBar ProgressBar1(form, "ProgressBar1");
+  form.Show();
+  ProgressBar1.Move(0, 0, 200, 20);
+  ProgressBar1.ReadProperties({{"BorderStyle", 2}});
+  ProgressBar1.Move(0, 0, 240, 24);
+  const int edge = static_cast<QFrame*>(ProgressBar1.Widget())->frameWidth();
+  const auto* qtBar = ProgressBar1.Widget()->findChild<QProgressBar*>();
+  ASSERT_NE(qtBar, nullptr);
+  const QRect shown(qtBar->mapTo(ProgressBar1.Widget(), QPoint(0, 0)), qtBar->size());
+  EXPECT_EQ(shown, QRect(edge, edge, 240 - 2 * edge, 24 - 2 * edge));
 }
 
 }  // namespace

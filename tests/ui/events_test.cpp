@@ -19,6 +19,9 @@ class EventForm : public Form {
   VScrollBar VScroll1{*this, "VScroll1"};
   PictureBox picGrid{*this, "picGrid"};
   ControlArray<TextBox> txtInfo{*this, "txtInfo", 0, 3};
+  TextBox txtNotes{*this, "txtNotes", -1, true};
+  Label lblInfo{*this, "lblInfo"};
+  ListBox List1{*this, "List1"};
 };
 
 class EventsTest : public ::testing::Test {
@@ -51,6 +54,60 @@ TEST_F(EventsTest, ValuesSetFromCodeFireTheirHandlerOnce) {
   form.Combo1.SetListIndex(1);
   EXPECT_EQ(changes, 1);
   EXPECT_EQ(comboClicks, 1);
+}
+
+TEST_F(EventsTest, MultiLineTextFromCodeFiresChangeOnce) {
+  int changes = 0;
+  form.txtNotes.Change = [&] { ++changes; };
+  form.txtNotes.SetText("Zeile 1\r\nZeile 2");
+  EXPECT_EQ(changes, 1);
+  EXPECT_EQ(form.txtNotes.Text(), "Zeile 1\r\nZeile 2");
+  form.txtNotes.SetText("Zeile 1\r\nZeile 2");
+  EXPECT_EQ(changes, 1);
+}
+
+TEST_F(EventsTest, OverlongTextsAreCutOrKeptWhole) {
+  const std::string huge(10000, 'A');
+  form.lblInfo.Move(10, 10, 100, 20);
+  form.lblInfo.SetCaption(huge);
+  EXPECT_EQ(form.lblInfo.Caption(), huge);
+  int changes = 0;
+  form.txtName.Change = [&] { ++changes; };
+  form.txtName.SetMaxLength(31);
+  form.txtName.SetText(huge);
+  EXPECT_EQ(form.txtName.Text(), std::string(31, 'A'));
+  EXPECT_EQ(changes, 1);
+  form.Show();
+  testing::TypeText(form.txtName, "B");  // a full box takes no more
+  EXPECT_EQ(form.txtName.Text(), std::string(31, 'A'));
+  form.txtNotes.SetMaxLength(31);
+  form.txtNotes.SetText(huge);
+  EXPECT_EQ(form.txtNotes.Text(), std::string(31, 'A'));
+}
+
+TEST_F(EventsTest, ListIndexOutOfRangeIsRefusedWithoutAnEvent) {
+  int comboClicks = 0, listClicks = 0;
+  form.Combo1.Click = [&] { ++comboClicks; };
+  form.List1.Click = [&] { ++listClicks; };
+  form.Combo1.AddItem("9600");
+  form.Combo1.AddItem("19200");
+  form.Combo1.SetItemData(1, 19200);
+  form.List1.AddItem("A");
+  EXPECT_EQ(form.Combo1.ListIndex(), -1);  // adding selects nothing
+  EXPECT_FALSE(form.Combo1.SetListIndex(2));
+  EXPECT_FALSE(form.Combo1.SetListIndex(-2));
+  EXPECT_FALSE(form.List1.SetListIndex(1));
+  EXPECT_EQ(form.Combo1.ListIndex(), -1);
+  EXPECT_EQ(comboClicks + listClicks, 0);
+  EXPECT_EQ(form.Combo1.List(5), "");
+  EXPECT_EQ(form.Combo1.ItemData(5), 0);
+  EXPECT_EQ(form.Combo1.ItemData(1), 19200);
+  EXPECT_TRUE(form.Combo1.SetListIndex(1));
+  EXPECT_EQ(form.Combo1.Text(), "19200");
+  form.Combo1.Clear();  // clearing a selection is a change
+  EXPECT_EQ(form.Combo1.ListIndex(), -1);
+  EXPECT_EQ(form.Combo1.ListCount(), 0);
+  EXPECT_EQ(comboClicks, 2);
 }
 
 TEST_F(EventsTest, ArrayHandlersReceiveTheIndex) {

@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QGuiApplication>
+
 #include "platform/ui/testing/ui_harness.h"
 #include "platform/ui/ui.h"
 
@@ -112,6 +114,20 @@ TEST_F(FormTest, EndProgramIsOnlyRecordedUnderTheHarness) {
   EXPECT_TRUE(harness.ProgramEnded());
   harness.ClearRecords();
   EXPECT_FALSE(harness.ProgramEnded());
+}
+
+TEST_F(FormTest, PointerShowsHourglassAtOnceAndCustomIcons) {
+  form.SetMousePointer(MousePointer::Hourglass);
+  form.SetMousePointer(MousePointer::Hourglass);  // twice, then one Default restores
+  ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+  EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+  form.SetMousePointer(MousePointer::Default);
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  form.cmdOK.SetMouseIcon(Cursor::Hand());
+  form.cmdOK.SetMousePointer(MousePointer::Custom);
+  EXPECT_EQ(form.cmdOK.Widget()->cursor().shape(), Qt::PointingHandCursor);
+  form.cmdOK.SetMousePointer(MousePointer::Default);
+  EXPECT_FALSE(form.cmdOK.Widget()->testAttribute(Qt::WA_SetCursor));
 }
 
 TEST_F(FormTest, ScreenSizeCanBeOverridden) {

@@ -2,6 +2,7 @@
 
 #include <QImage>
 
+#include "controls/progress_bar.h"
 #include "platform/ui/testing/ui_harness.h"
 #include "platform/ui/ui.h"
 #include "project/drawing.h"
@@ -15,8 +16,8 @@ class frmGallery : public Form {
   frmGallery() : Form("frmGallery") {
     SetCaption("Gallery");
     SetClientSize(420, 300);
-    lblInfo.Move(10, 10, 180, 20);
-    lblInfo.SetCaption("&Label in Windows-1252: \xE4\xF6\xFC \x80");
+    lblInfo.Move(10, 10, 190, 20);
+    lblInfo.SetCaption("&Label 1252: \xE4\xF6\xFC \x80");
     txtName.Move(10, 35, 180, 22);
     txtName.SetText("Text box");
     txtNotes.Move(10, 62, 180, 50);
@@ -48,6 +49,9 @@ class frmGallery : public Form {
     QImage flag(24, 16, QImage::Format_RGB32);
     flag.fill(QColor(0, 0, 255));
     imgFlag.SetPicture(Picture(flag));
+    ProgressBar1.Move(10, 255, 180, 20);
+    ProgressBar1.ReadProperties({{"Smooth", -1}, {"BorderStyle", 2}});
+    ProgressBar1.SetPosition(60);
   }
   Label lblInfo{*this, "lblInfo"};
   TextBox txtName{*this, "txtName"};
@@ -61,6 +65,7 @@ class frmGallery : public Form {
   PictureBox picGrid{*this, "picGrid"};
   VScrollBar VScroll1{*this, "VScroll1"};
   Image imgFlag{*this, "imgFlag"};
+  ProgressBar ProgressBar1{*this, "ProgressBar1"};
 };
 
 TEST(Gallery, EveryControlKindIsDrawn) {
@@ -76,6 +81,30 @@ TEST(Gallery, EveryControlKindIsDrawn) {
   const std::string path = std::string(PELVARON_BUILD_DIR) + "/gallery.png";
   ASSERT_TRUE(testing::SaveScreenshot(form, path));
   EXPECT_FALSE(QImage(QString::fromStdString(path)).isNull());
+}
+
+TEST(ShapeControl, BorderLiesInsideAndTheFillOnlyWhenFilled) {
+  testing::UiHarness harness;
+  Form form("frmShape");
+  form.SetClientSize(40, 30);
+  form.SetBackColor(RGB(255, 255, 255));
+  Shape shpSel(form, "shpSel");
+  shpSel.Move(5, 5, 20, 10);
+  shpSel.SetBorderColor(RGB(255, 0, 0));
+  shpSel.SetBorderWidth(2);
+  form.Show();
+  QImage shot = form.Window()->grab().toImage();
+  EXPECT_EQ(shot.pixelColor(5, 5), QColor(255, 0, 0));
+  EXPECT_EQ(shot.pixelColor(24, 14), QColor(255, 0, 0));
+  EXPECT_EQ(shot.pixelColor(6, 6), QColor(255, 0, 0));  // two pixels wide
+  EXPECT_EQ(shot.pixelColor(7, 7), QColor(255, 255, 255));
+  EXPECT_EQ(shot.pixelColor(25, 15), QColor(255, 255, 255));  // outside
+  shpSel.SetFillColor(RGB(0, 0, 255));
+  shot = form.Window()->grab().toImage();
+  EXPECT_EQ(shot.pixelColor(10, 9), QColor(255, 255, 255));
+  shpSel.SetFilled(true);
+  shot = form.Window()->grab().toImage();
+  EXPECT_EQ(shot.pixelColor(10, 9), QColor(0, 0, 255));
 }
 
 TEST(PictureCanvas, RotatedTextRunsUpwardsFromItsPoint) {

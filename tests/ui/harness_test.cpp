@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 #include "platform/ui/testing/ui_harness.h"
 #include "platform/ui/ui.h"
@@ -36,6 +37,24 @@ TEST(HarnessTest, FileDialogAnswersAndRequestsAreKept) {
   EXPECT_EQ(ShowFileDialogBox(request), "");
   ASSERT_EQ(harness.FileDialogs().size(), 2u);
   EXPECT_EQ(harness.FileDialogs()[0].title, "Open");
+}
+
+TEST(FileDialogChecks, OpenWantsAFileAndSaveAnExistingFolder) {
+  testing::UiHarness harness;
+  TempFolder folder;
+  std::filesystem::create_directory(folder.File("sub"));
+  { std::ofstream(folder.File("p.vrx")) << "PVLX"; }
+  FileDialogRequest open;
+  open.fileMustExist = true;
+  EXPECT_TRUE(FileDialogAccepts(open, folder.File("p.vrx")));
+  EXPECT_FALSE(FileDialogAccepts(open, folder.File("q.vrx")));
+  EXPECT_FALSE(FileDialogAccepts(open, folder.File("sub")));
+  FileDialogRequest save;
+  save.save = true;
+  save.pathMustExist = true;
+  EXPECT_TRUE(FileDialogAccepts(save, folder.File("new.vrx")));
+  EXPECT_TRUE(FileDialogAccepts(save, folder.File("sub/new.vrx")));
+  EXPECT_FALSE(FileDialogAccepts(save, folder.File("missing/new.vrx")));
 }
 
 TEST(HarnessTest, ScreenshotIsWrittenAsPng) {

@@ -1,0 +1,111 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QMessageBox>
+#include <QTimer>
+#include <functional>
+
+#include "platform/ui/message_box_presenter.h"
+#include "platform/ui/testing/ui_harness.h"
+#include "platform/ui/ui.h"
+
+namespace platform::ui {
+namespace {
+
+struct SeenBox {
+  QString title;
+  QString text;
+  QMessageBox::Icon icon = QMessageBox::NoIcon;
+  QMessageBox::StandardButtons buttons;
+  bool onTop = false;
+  bool active = false;
+};
+
+QMessageBox* OpenBox() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (auto* box = qobject_cast<QMessageBox*>(widget); box != nullptr && box->isVisible()) {
+      return box;
+    }
+  }
+  return nullptr;
+}
+
+// Shows the box through the Qt presenter, notes how it looks once it is up and
+// presses `answer`; a box that is still open after two seconds is closed.
+platform::MsgResult ShowAndAnswer(const platform::MessageBoxCall& call,
+                                  QMessageBox::StandardButton answer, SeenBox& seen) {
+  QtMessageBoxPresenter presenter;
+  QTimer poll;
+  int ticks = 0;
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    QMessageBox* box = OpenBox();
+    if (box == nullptr) {
+      return;
+    }
+    if (++ticks < 3) {
+      return;  // let the box settle: raised and activated after it shows
+    }
+    seen = {box->windowTitle(),
+            box->text(),
+            box->icon(),
+            box->standardButtons(),
+            box->windowFlags().testFlag(Qt::WindowStaysOnTopHint),
+            box->isActiveWindow()};
+    if (QAbstractButton* button = box->button(answer)) {
+      button->click();
+    } else {
+      box->done(QMessageBox::Cancel);
+    }
+  });
+  poll.start(10);
+  QTimer::singleShot(2000, [] {
+    if (QMessageBox* box = OpenBox()) {
+      box->done(QMessageBox::Cancel);
+    }
+  });
+  return presenter.Show(call);
+}
+
+TEST(QtMessageBoxes, QuestionWithYesAndNoComesToTheFront) {
+  testing::UiHarness harness;
+  SetDefaultTitle("Pelvaron Test");
+  SeenBox seen;
+  const auto result =
+      ShowAndAnswer({"Wollen Sie wirklich beenden ?\r\n(Daten)",
+                     mb::YesNo | mb::Question | mb::SetForeground, std::string("Titel \xC4")},
+                    QMessageBox::Yes, seen);
+  EXPECT_EQ(result, MsgResult::Yes);
+  EXPECT_EQ(seen.title, QString::fromUtf8("Titel \xC3\x84"));
+  EXPECT_EQ(seen.text, "Wollen Sie wirklich beenden ?\n(Daten)");
+  EXPECT_EQ(seen.icon, QMessageBox::Question);
+  EXPECT_EQ(seen.buttons, QMessageBox::Yes | QMessageBox::No);
+  EXPECT_TRUE(seen.onTop);
+  EXPECT_TRUE(seen.active);
+}
+
+TEST(QtMessageBoxes, PlainBoxCarriesTheDefaultTitleAndOk) {
+  testing::UiHarness harness;
+  SetDefaultTitle("Pelvaron Test");
+  const struct {
+    int style;
+    QMessageBox::Icon icon;
+  } kinds[] = {{mb::Critical, QMessageBox::Critical},
+               {mb::Exclamation, QMessageBox::Warning},
+               {mb::Information, QMessageBox::Information},
+               {mb::OkOnly, QMessageBox::NoIcon}};
+  for (const auto& kind : kinds) {
+    SeenBox seen;
+    EXPECT_EQ(ShowAndAnswer({"Text", kind.style, std::nullopt}, QMessageBox::Ok, seen),
+              MsgResult::Ok);
+    EXPECT_EQ(seen.title, "Pelvaron Test");
+    EXPECT_EQ(seen.icon, kind.icon);
+    EXPECT_EQ(seen.buttons, QMessageBox::Ok);
+    EXPECT_FALSE(seen.onTop);
+  }
+  SeenBox seen;
+  EXPECT_EQ(ShowAndAnswer({"Text", mb::YesNo, std::nullopt}, QMessageBox::No, seen), MsgResult::No);
+}
+
+}  // namespace
+}  // namespace platform::ui
