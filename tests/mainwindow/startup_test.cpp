@@ -6,6 +6,7 @@
 #include "platform/settings.h"
 #include "project/program_state.h"
 #include "tests/mainwindow/wizard_fixture.h"
+#include "texts/caption_table.h"
 #include "texts/text_table.h"
 
 using platform::MsgResult;
@@ -158,6 +159,24 @@ TEST_F(StartupTest, InitialStateIsTheStartPage) {
   EXPECT_FALSE(w.FrameTransfer.Visible());
   EXPECT_EQ(w.ClientWidth(), 852);
   EXPECT_EQ(w.ClientHeight(), 658);
+}
+
+// Every text of the caption table finds its control, also those whose handlers come later.
+TEST_F(StartupTest, EveryCaptionOfTheTableHasItsControl) {
+  frmWizard& w = Start();
+  for (platform::ui::Form* form :
+       {static_cast<platform::ui::Form*>(&w), static_cast<platform::ui::Form*>(&w.FileInfoWindow),
+        static_cast<platform::ui::Form*>(&w.InfoWindow)}) {
+    int found = 0;
+    for (const CaptionText& caption : CaptionTable()) {
+      if (caption.form == form->Name()) {
+        EXPECT_NE(form->FindItem(caption.control, caption.index), nullptr)
+            << caption.form << "." << caption.control << "(" << caption.index << ")";
+        ++found;
+      }
+    }
+    EXPECT_GT(found, 0) << form->Name();
+  }
 }
 
 class ShutdownTest : public WizardTest {};
