@@ -38,23 +38,29 @@ TEST_F(StartupTest, WithoutLanguageFileGermanAndDefaultMenuCaptions) {
   }
 }
 
-TEST_F(StartupTest, StoredLanguageValuesThatAreNoLanguage) {
+// Junk counts as missing (language 2); a whole number outside 1..5 means German.
+struct StoredLanguage {
+  const char* stored;
+  int language;
+};
+
+class StoredLanguageTest : public WizardTest,
+                           public ::testing::WithParamInterface<StoredLanguage> {};
+
+TEST_P(StoredLanguageTest, ValueChoosesTheLanguage) {
   WriteLanguageFile(kTwoLanguageFile);
-  // Junk counts as missing (language 2); a whole number outside 1..5 means German.
-  const struct {
-    const char* stored;
-    int language;
-  } cases[] = {{"abc", 2}, {"99999999999", 2}, {"", 2},  {"2.5", 2},
-               {"-1", 0},  {"0", 0},           {"6", 0}, {"1", 1}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.stored);
-    StoreSetting("Appname", "Language", "ID", c.stored);
-    LanguageID = 0;
-    frmWizard& w = Start();
-    EXPECT_EQ(LanguageID, c.language);
-    EXPECT_EQ(w.cmdNew.Caption(), c.language == 2 ? "New" : "Neu");
-  }
+  StoreSetting("Appname", "Language", "ID", GetParam().stored);
+  frmWizard& w = Start();
+  EXPECT_EQ(LanguageID, GetParam().language);
+  EXPECT_EQ(w.cmdNew.Caption(), GetParam().language == 2 ? "New" : "Neu");
 }
+
+INSTANTIATE_TEST_SUITE_P(Values, StoredLanguageTest,
+                         ::testing::Values(StoredLanguage{"abc", 2},
+                                           StoredLanguage{"99999999999", 2}, StoredLanguage{"", 2},
+                                           StoredLanguage{"2.5", 2}, StoredLanguage{"-1", 0},
+                                           StoredLanguage{"0", 0}, StoredLanguage{"6", 0},
+                                           StoredLanguage{"1", 1}));
 
 TEST_F(StartupTest, ASettingsStoreOfJunkStartsWithTheDefaults) {
   WriteLanguageFile(kTwoLanguageFile);
