@@ -1,4 +1,5 @@
 #include <fstream>
+#include <ostream>
 #include <string>
 
 #include "platform/files.h"
@@ -42,6 +43,9 @@ TEST_F(StartupTest, WithoutLanguageFileGermanAndDefaultMenuCaptions) {
 struct StoredLanguage {
   const char* stored;
   int language;
+  friend void PrintTo(const StoredLanguage& value, std::ostream* out) {
+    *out << '"' << value.stored << '"';
+  }
 };
 
 class StoredLanguageTest : public WizardTest,
