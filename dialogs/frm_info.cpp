@@ -7,25 +7,26 @@
 
 frmInfo::frmInfo() : Form("frmInfo") {
   SetCaption("Info");
-  SetClientSize(760, 560);
-  // One PC port: side A first, then the same for side B.
-  Frame1.Move(8, 6, 744, 256);
-  Text1.Move(10, 20, 390, 150);
-  Text2.Move(10, 176, 390, 70);
+  SetClientSize(760, 606);
+  // One PC port: side A first, then the same for side B. The boxes hold their whole
+  // text in German and in English without scrolling.
+  Frame1.Move(8, 6, 744, 302);
+  Text1.Move(10, 20, 390, 184);
+  Text2.Move(10, 210, 390, 82);
   Pic1.Move(408, 20, 330, 200);
   // Two PC ports: both sides in one run.
-  Frame2.Move(8, 268, 744, 224);
+  Frame2.Move(8, 314, 744, 224);
   Text3.Move(10, 20, 390, 194);
   Picture1.Move(408, 20, 330, 200);
   for (platform::ui::TextBox* text : {&Text1, &Text2, &Text3}) {
     text->SetLocked(true);
   }
-  Image3.Move(16, 500, 120, 50);
-  Image1.Move(150, 500, 160, 30);
-  Label1.Move(150, 532, 250, 18);
-  Image2.Move(410, 500, 160, 30);
-  Label2.Move(410, 532, 262, 18);
-  Command1.Move(680, 520, 72, 28);
+  Image3.Move(16, 546, 120, 50);
+  Image1.Move(150, 546, 160, 30);
+  Label1.Move(150, 578, 250, 18);
+  Image2.Move(410, 546, 160, 30);
+  Label2.Move(410, 578, 262, 18);
+  Command1.Move(680, 566, 72, 28);
 
   Pic1.SetPicture(ProgramPicture("info_one_port.png"));
   Picture1.SetPicture(ProgramPicture("info_two_ports.png"));

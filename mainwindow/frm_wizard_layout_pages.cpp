@@ -17,7 +17,8 @@ void frmWizard::LayoutStartPage() {
   Label1.Move(478, 176, 200, 34);
   Label1.SetWordWrap(true);
   Label1.SetFontBold(true);
-  Label1.SetCaption("Einstellungsassistent VELDRAN Pelvaron");
+  // Labels without an entry in the text table carry texts that read in every language.
+  Label1.SetCaption("VELDRAN Pelvaron");
   txtInfoAdress.Move(478, 214, 200, 170);
   txtInfoAdress.SetLocked(true);
   lblVersionInfo.Move(478, 392, 200, 16);
@@ -47,7 +48,7 @@ void frmWizard::LayoutPage1() {
   FrameParameter.Move(416, 6, 429, 262);
   Label2.Move(12, 20, 405, 16);
   Label2.SetFontBold(true);
-  Label2.SetCaption("Schnittstellenparameter des VELDRAN Pelvaron");
+  Label2.SetCaption("Schnittstellenparameter / Port parameters");
   struct PortBlock {
     ui::Image& picture;
     ui::Label& title;

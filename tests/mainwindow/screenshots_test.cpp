@@ -2,22 +2,29 @@
 #include "platform/messagebox.h"
 #include "tests/mainwindow/wizard_fixture.h"
 
-// Pictures of the start page and pages 1 to 4 for a look by a person, drawn with the
-// pictures and language file that travel with the program.
+// Pictures of the start page, pages 1 to 4 and the instructions for a look by a person,
+// drawn with the pictures and language file that travel with the program: German
+// (page1.png) and English (page1_en.png).
 namespace {
 
-class ScreenshotTest : public WizardTest {};
+struct ShotLanguage {
+  const char* storedId;
+  const char* suffix;
+};
 
-TEST_F(ScreenshotTest, EveryPage) {
+class ScreenshotTest : public WizardTest, public ::testing::WithParamInterface<ShotLanguage> {};
+
+TEST_P(ScreenshotTest, EveryPage) {
   platform::SetProgramFolder(PELVARON_PROGRAM_FOLDER);
-  StoreSetting("Appname", "Language", "ID", "0");
+  StoreSetting("Appname", "Language", "ID", GetParam().storedId);
   frmWizard& w = Start();
   ASSERT_TRUE(platform::MakeFolder(PELVARON_SCREENSHOT_FOLDER) ||
               platform::FolderExists(PELVARON_SCREENSHOT_FOLDER));
   const std::string folder = PELVARON_SCREENSHOT_FOLDER;
-  EXPECT_TRUE(platform::ui::testing::SaveScreenshot(w, folder + "/page0.png"));
+  const std::string suffix = std::string(GetParam().suffix) + ".png";
+  EXPECT_TRUE(platform::ui::testing::SaveScreenshot(w, folder + "/page0" + suffix));
   platform::ui::testing::MousePress(w.PicGermanyShow, 1, 10, 10);
-  EXPECT_TRUE(platform::ui::testing::SaveScreenshot(w, folder + "/page0_pressed.png"));
+  EXPECT_TRUE(platform::ui::testing::SaveScreenshot(w, folder + "/page0_pressed" + suffix));
   platform::ui::testing::MouseRelease(w.PicGermanyShow, 1, 10, 10);
   ui.QueueMessageBoxAnswer(platform::MsgResult::Yes);
   w.cmdNew_Click();
@@ -29,11 +36,20 @@ TEST_F(ScreenshotTest, EveryPage) {
       w.ProgressBar1.SetPosition(40);
     }
     EXPECT_TRUE(
-        platform::ui::testing::SaveScreenshot(w, folder + "/page" + std::to_string(page) + ".png"));
+        platform::ui::testing::SaveScreenshot(w, folder + "/page" + std::to_string(page) + suffix));
   }
   frmInfo& info = w.InfoWindow;
   info.Show();
-  EXPECT_TRUE(platform::ui::testing::SaveScreenshot(info, folder + "/frmInfo.png"));
+  EXPECT_TRUE(platform::ui::testing::SaveScreenshot(info, folder + "/frmInfo" + suffix));
+  frmFileInfo& description = w.FileInfoWindow;
+  description.Show();
+  EXPECT_TRUE(platform::ui::testing::SaveScreenshot(description, folder + "/frmFileInfo" + suffix));
 }
+
+INSTANTIATE_TEST_SUITE_P(Languages, ScreenshotTest,
+                         ::testing::Values(ShotLanguage{"0", ""}, ShotLanguage{"2", "_en"}),
+                         [](const auto& info) {
+                           return std::string(info.param.suffix).empty() ? "German" : "English";
+                         });
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <fstream>
+#include <ostream>
 #include <string>
 
 #include "platform/files.h"
@@ -6,6 +7,7 @@
 #include "platform/settings.h"
 #include "project/program_state.h"
 #include "tests/mainwindow/wizard_fixture.h"
+#include "texts/caption_table.h"
 #include "texts/text_table.h"
 
 using platform::MsgResult;
@@ -37,23 +39,32 @@ TEST_F(StartupTest, WithoutLanguageFileGermanAndDefaultMenuCaptions) {
   }
 }
 
-TEST_F(StartupTest, StoredLanguageValuesThatAreNoLanguage) {
-  WriteLanguageFile(kTwoLanguageFile);
-  // Junk counts as missing (language 2); a whole number outside 1..5 means German.
-  const struct {
-    const char* stored;
-    int language;
-  } cases[] = {{"abc", 2}, {"99999999999", 2}, {"", 2},  {"2.5", 2},
-               {"-1", 0},  {"0", 0},           {"6", 0}, {"1", 1}};
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.stored);
-    StoreSetting("Appname", "Language", "ID", c.stored);
-    LanguageID = 0;
-    frmWizard& w = Start();
-    EXPECT_EQ(LanguageID, c.language);
-    EXPECT_EQ(w.cmdNew.Caption(), c.language == 2 ? "New" : "Neu");
+// Junk counts as missing (language 2); a whole number outside 1..5 means German.
+struct StoredLanguage {
+  const char* stored;
+  int language;
+  friend void PrintTo(const StoredLanguage& value, std::ostream* out) {
+    *out << '"' << value.stored << '"';
   }
+};
+
+class StoredLanguageTest : public WizardTest,
+                           public ::testing::WithParamInterface<StoredLanguage> {};
+
+TEST_P(StoredLanguageTest, ValueChoosesTheLanguage) {
+  WriteLanguageFile(kTwoLanguageFile);
+  StoreSetting("Appname", "Language", "ID", GetParam().stored);
+  frmWizard& w = Start();
+  EXPECT_EQ(LanguageID, GetParam().language);
+  EXPECT_EQ(w.cmdNew.Caption(), GetParam().language == 2 ? "New" : "Neu");
 }
+
+INSTANTIATE_TEST_SUITE_P(Values, StoredLanguageTest,
+                         ::testing::Values(StoredLanguage{"abc", 2},
+                                           StoredLanguage{"99999999999", 2}, StoredLanguage{"", 2},
+                                           StoredLanguage{"2.5", 2}, StoredLanguage{"-1", 0},
+                                           StoredLanguage{"0", 0}, StoredLanguage{"6", 0},
+                                           StoredLanguage{"1", 1}));
 
 TEST_F(StartupTest, ASettingsStoreOfJunkStartsWithTheDefaults) {
   WriteLanguageFile(kTwoLanguageFile);
@@ -158,6 +169,24 @@ TEST_F(StartupTest, InitialStateIsTheStartPage) {
   EXPECT_FALSE(w.FrameTransfer.Visible());
   EXPECT_EQ(w.ClientWidth(), 852);
   EXPECT_EQ(w.ClientHeight(), 658);
+}
+
+// Every text of the caption table finds its control, also those whose handlers come later.
+TEST_F(StartupTest, EveryCaptionOfTheTableHasItsControl) {
+  frmWizard& w = Start();
+  for (platform::ui::Form* form :
+       {static_cast<platform::ui::Form*>(&w), static_cast<platform::ui::Form*>(&w.FileInfoWindow),
+        static_cast<platform::ui::Form*>(&w.InfoWindow)}) {
+    int found = 0;
+    for (const CaptionText& caption : CaptionTable()) {
+      if (caption.form == form->Name()) {
+        EXPECT_NE(form->FindItem(caption.control, caption.index), nullptr)
+            << caption.form << "." << caption.control << "(" << caption.index << ")";
+        ++found;
+      }
+    }
+    EXPECT_GT(found, 0) << form->Name();
+  }
 }
 
 class ShutdownTest : public WizardTest {};
