@@ -2,7 +2,6 @@
 
 #include <QFrame>
 #include <limits>
-#include <stdexcept>
 
 #include "platform/colors.h"
 
@@ -193,17 +192,18 @@ void ProgressBar::SetStep(std::int32_t lStep) {
   MarkChanged("Step");
 }
 
-void ProgressBar::StepIt() {
+bool ProgressBar::StepIt() {
   if (bar_) {
     bar_->StepIt();
-    return;
+    return true;
   }
   const std::int64_t sum = static_cast<std::int64_t>(Position_) + Step_;
   if (sum > std::numeric_limits<std::int32_t>::max() ||
       sum < std::numeric_limits<std::int32_t>::min()) {
-    throw std::overflow_error("ProgressBar.StepIt: position overflow");
+    return false;
   }
   Position_ = static_cast<std::int32_t>(sum);
+  return true;
 }
 
 void ProgressBar::ApplyRange() {

@@ -41,8 +41,8 @@ class ProgressBar : public platform::ui::Control {
   void SetPosition(std::int32_t LPos);
   std::int32_t Step() const { return Step_; }
   void SetStep(std::int32_t lStep);
-  // Without a bar a sum beyond the 32-bit range throws std::overflow_error.
-  void StepIt();
+  // False, with Position unchanged, when the step would leave the 32-bit range.
+  bool StepIt();
 
   void InitProperties(std::int32_t ambientBackColor);
   void ReadProperties(const PropertyStore& store);
