@@ -92,7 +92,7 @@ TEST_F(StartPageTest, PressShowsTheLargerPictureAndReleaseRestoresThePage) {
   }
 }
 
-// The Part's list; cmdFilter1B and cmdFilter2B stand in it twice.
+// Controls that show the hand pointer; cmdFilter1B and cmdFilter2B stand in the list twice.
 std::set<std::pair<std::string, int>> HandCursorControls() {
   std::set<std::pair<std::string, int>> controls = {
       {"imgFlag", -1},          {"cmdNew", -1},

@@ -129,12 +129,18 @@ QWidget* KeyTarget(Control& control) {
   return widget->focusProxy() != nullptr ? widget->focusProxy() : widget;
 }
 
+// The release goes where the keyboard focus is by then: a press whose handler moved
+// the focus has its release arrive at the control that now has it.
 void SendKey(Control& control, int qtKey, int shift, const QString& text) {
   QWidget* target = KeyTarget(control);
+  QWidget* window = target->window();
+  QWidget* focusBefore = window->focusWidget();
   QKeyEvent press(QEvent::KeyPress, qtKey, Modifiers(shift), text);
   QCoreApplication::sendEvent(target, &press);
+  QWidget* focusAfter = window->focusWidget();
+  QWidget* releaseTarget = focusAfter != nullptr && focusAfter != focusBefore ? focusAfter : target;
   QKeyEvent release(QEvent::KeyRelease, qtKey, Modifiers(shift), text);
-  QCoreApplication::sendEvent(target, &release);
+  QCoreApplication::sendEvent(releaseTarget, &release);
 }
 
 // Mouse events go to the widget under the point, as the window system delivers them.
