@@ -12,6 +12,7 @@ frmWizard::frmWizard() : ui::Form("frmWizard") {
   ConnectNavigationHandlers();
   ConnectPortParameterHandlers();
   ConnectNewProjectHandlers();
+  ConnectDeviceFlowHandlers();
   ConnectStartPageHandlers();
   SetRecentFileMenu(this);
 }

@@ -204,6 +204,11 @@ class frmWizard : public ui::Form, public RecentFileMenu {
   void chkTwoPort_Click();
   void chkTwoPort2_Click();
 
+  // Device flows: read-back, factory reset and transfer.
+  void cmdSearchCom_Click();
+  void CmdFactory_Click();
+  void CmdTransmit_Click();
+
   // New project.
   void cmdNew_Click();
   void cmdShowAutosave_Click();
@@ -241,6 +246,11 @@ class frmWizard : public ui::Form, public RecentFileMenu {
   void ConnectNavigationHandlers();
   void ConnectPortParameterHandlers();
   void ConnectNewProjectHandlers();
+  void ConnectDeviceFlowHandlers();
+  void ReadModuleLists(const std::string& Side, bool& Ok);
+  // One pass of the transfer to the module side found; false after an error box.
+  bool TransmitPass(const std::string& Side);
+  bool TransmitLists(const std::string& Side);
   void SetStartPageState();
   // lblFileOption and the file buttons, in the order the navigation hides them.
   std::array<ui::Control*, 6> FileButtons();
