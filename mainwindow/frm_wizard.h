@@ -248,9 +248,9 @@ class frmWizard : public ui::Form, public RecentFileMenu {
   void ConnectNewProjectHandlers();
   void ConnectDeviceFlowHandlers();
   void ReadModuleLists(const std::string& Side, bool& Ok);
-  // One pass of the transfer to the module side found; false after an error box.
-  bool TransmitPass(const std::string& Side);
-  bool TransmitLists(const std::string& Side);
+  // One pass of the transfer to the module found; false after an error box.
+  bool TransmitPass(bool FirstPass);
+  bool TransmitLists(bool SideA);
   void SetStartPageState();
   // lblFileOption and the file buttons, in the order the navigation hides them.
   std::array<ui::Control*, 6> FileButtons();

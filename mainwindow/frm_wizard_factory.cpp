@@ -14,6 +14,7 @@ constexpr std::int16_t kResetPolls = 100;
 
 void frmWizard::ConnectDeviceFlowHandlers() {
   CmdFactory.Click = [this] { CmdFactory_Click(); };
+  CmdTransmit.Click = [this] { CmdTransmit_Click(); };
 }
 
 void frmWizard::CmdFactory_Click() {
@@ -55,8 +56,7 @@ void frmWizard::CmdFactory_Click() {
                            {bar, transfer, status, warn});
       }
     } else {
-      platform::MsgBox(LangText[534] + "\r\n" + gsErrorCauses,
-                       platform::mb::Critical | platform::mb::SetForeground, AppTitle);
+      ShowDeviceError(LangText[534]);
     }
     if (chkTwoPort.Value() != ui::vb::Checked || secondPass) {
       break;

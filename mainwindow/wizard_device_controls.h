@@ -43,3 +43,6 @@ class LabelAdapter : public LabelControl {
  private:
   platform::ui::Label& label_;
 };
+
+// A device error: the text, a line break and the possible causes, in a critical box.
+void ShowDeviceError(const std::string& text);

@@ -33,6 +33,7 @@ struct ResetCase {
   int moduleSide;  // plugged into PC port COM1
   const char* port;
   std::vector<std::size_t> lists;
+  friend void PrintTo(const ResetCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class FactoryResetSide : public FactoryFlowTest, public ::testing::WithParamInterface<ResetCase> {};
@@ -82,6 +83,7 @@ struct QuestionCase {
   int pcPortB;
   bool twoPort;
   std::string boxes;
+  friend void PrintTo(const QuestionCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class FactoryQuestions : public FactoryFlowTest,
