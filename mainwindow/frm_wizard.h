@@ -30,7 +30,7 @@ class frmWizard : public ui::Form, public RecentFileMenu {
   std::int32_t HoverEntryNo = 0;
 
   // Window level.
-  ui::TextBox lblInfotext{*this, "lblInfotext"};
+  ui::TextBox lblInfotext{*this, "lblInfotext", -1, true};
   ui::PictureBox PicCtrl{*this, "PicCtrl"};
   ui::ControlArray<ui::CommandButton> cmdNavi{"cmdNavi"};
   ui::Label lblFileOption{PicCtrl, "lblFileOption"};
