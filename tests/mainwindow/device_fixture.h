@@ -1,12 +1,14 @@
 #pragma once
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "seriallink/command_transport.h"
 #include "simulator/module_simulator.h"
+#include "tests/mainwindow/sample_project.h"
 #include "tests/mainwindow/wizard_fixture.h"
 
 // Passes every module command on to the serial ports and notes what the transfer
@@ -22,8 +24,11 @@ class WatchingTransport : public CommandTransport {
     std::string command;
     std::string label;   // lblTransfer1
     std::string status;  // lblTransferStatus
+    std::string hint;    // lblInfotext, when shown
   };
   std::vector<Sent> sent;
+  // When set, the module's answer to a command passes through it.
+  std::function<std::string(const std::string& command, std::string answer)> rewrite;
 
  private:
   frmWizard& w_;
@@ -48,15 +53,3 @@ class DeviceFlowTest : public WizardTest {
 
 // A module state holding something else than the factory state in every field.
 simulator::ModuleState UsedModuleState();
-
-// The raw bytes of each command of lists A..E ("" for an empty entry).
-using ProjectCommands = std::array<std::array<std::string, 32>, 5>;
-
-// Fills the project with data in every field the module holds: commands of 1 to 31
-// bytes with 00, 7C and FF among them and some empty ones, every kind of link with
-// the status query, status values 0 to 2 and filters; side A 57600 baud, mark parity,
-// handshake on; side B 4800, space, off. Returns the commands.
-ProjectCommands FillProject();
-
-// The compact hex digits of raw bytes.
-std::string HexDigits(const std::string& bytes);
