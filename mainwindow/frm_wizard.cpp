@@ -13,6 +13,7 @@ frmWizard::frmWizard() : ui::Form("frmWizard") {
   ConnectPortParameterHandlers();
   ConnectNewProjectHandlers();
   ConnectDeviceFlowHandlers();
+  ConnectProjectFileHandlers();
   ConnectStartPageHandlers();
   SetRecentFileMenu(this);
 }
