@@ -377,16 +377,7 @@ TEST_F(ProjectFilesTest, FailedSaveIsReportedAndKeepsTheOldFile) {
 
 // Rights only bite on a user without special rights.
 TEST_F(ProjectFilesTest, UnreadableFilesAndReadOnlyFolders) {
-  switch (RunAgainAsNobody("ProjectFilesTest.UnreadableFilesAndReadOnlyFolders")) {
-    case NobodyRun::NotRoot:
-      break;
-    case NobodyRun::Passed:
-      return;
-    case NobodyRun::Failed:
-      FAIL() << "failed as user nobody";
-    case NobodyRun::Unavailable:
-      GTEST_SKIP() << "cannot run the test binary as nobody";
-  }
+  RUN_TEST_AS_NOBODY("ProjectFilesTest.UnreadableFilesAndReadOnlyFolders");
   frmWizard& w = StartOnPage1();
   const std::string locked = WriteFile("locked.vrx", SampleFile());
   std::filesystem::permissions(locked, std::filesystem::perms::none);

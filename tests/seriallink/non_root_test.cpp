@@ -16,16 +16,7 @@
 namespace {
 
 TEST(NonRootAccess, ReopensThePortForEveryCommand) {
-  switch (RunAgainAsNobody("NonRootAccess.*")) {
-    case NobodyRun::NotRoot:
-      break;
-    case NobodyRun::Passed:
-      return;
-    case NobodyRun::Failed:
-      FAIL() << "failed as user nobody";
-    case NobodyRun::Unavailable:
-      GTEST_SKIP() << "cannot run the test binary as nobody";
-  }
+  RUN_TEST_AS_NOBODY("NonRootAccess.*");
   RecordedBoxes boxes;
   PtyModule module;
   ASSERT_TRUE(module.started);
