@@ -12,6 +12,8 @@ frmWizard::frmWizard() : ui::Form("frmWizard") {
   ConnectNavigationHandlers();
   ConnectPortParameterHandlers();
   ConnectNewProjectHandlers();
+  ConnectDeviceFlowHandlers();
+  ConnectProjectFileHandlers();
   ConnectStartPageHandlers();
   SetRecentFileMenu(this);
 }

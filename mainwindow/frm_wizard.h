@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstdint>
+#include <string>
 
 #include "controls/progress_bar.h"
 #include "dialogs/frm_file_info.h"
@@ -9,6 +10,7 @@
 #include "dialogs/frm_test.h"
 #include "platform/ui/ui.h"
 #include "project/recent_files.h"
+#include "texts/text_table.h"
 
 namespace ui = platform::ui;
 
@@ -30,7 +32,7 @@ class frmWizard : public ui::Form, public RecentFileMenu {
   std::int32_t HoverEntryNo = 0;
 
   // Window level.
-  ui::TextBox lblInfotext{*this, "lblInfotext"};
+  ui::TextBox lblInfotext{*this, "lblInfotext", -1, true};
   ui::PictureBox PicCtrl{*this, "PicCtrl"};
   ui::ControlArray<ui::CommandButton> cmdNavi{"cmdNavi"};
   ui::Label lblFileOption{PicCtrl, "lblFileOption"};
@@ -204,6 +206,11 @@ class frmWizard : public ui::Form, public RecentFileMenu {
   void chkTwoPort_Click();
   void chkTwoPort2_Click();
 
+  // Device flows: read-back, factory reset and transfer.
+  void cmdSearchCom_Click();
+  void CmdFactory_Click();
+  void CmdTransmit_Click();
+
   // New project.
   void cmdNew_Click();
   void cmdShowAutosave_Click();
@@ -219,6 +226,18 @@ class frmWizard : public ui::Form, public RecentFileMenu {
   void lblWebQm_Click();
   void imgFlag_Click();
   void mnuLanguageList_Click(int Index);
+
+  // Project files: load, save, recent files and the autosave copies.
+  void cmdLoadSave_Click(int Index);
+  void cmdRecentFileList_Click();
+  void mnuRecentFileList_Click(int Index);
+  // The autosave copy as the whole project; false when it was refused.
+  bool LoadProjectFile(std::string sFile);
+  // Only the description and the names of the autosave copy; false, silently, when
+  // it cannot be read.
+  bool LoadDescriptionsFromFile(std::string sFile);
+  // The autosave copy of the time stamp sDate, or "" when there is none.
+  std::string IsAutosaveFileExists(std::string sDate);
 
   // Language menu.
   void SetLanguageMenu();
@@ -241,6 +260,17 @@ class frmWizard : public ui::Form, public RecentFileMenu {
   void ConnectNavigationHandlers();
   void ConnectPortParameterHandlers();
   void ConnectNewProjectHandlers();
+  void ConnectDeviceFlowHandlers();
+  void ConnectProjectFileHandlers();
+  // The project just read into the controls, both sides marked present.
+  void ShowLoadedProject();
+  void SaveProjectAs(const std::string& path);
+  // The loaded message with the path, then the description box when there is one.
+  void ShowLoadedMessages(TextKey LoadedKey, TextKey DescriptionKey, const std::string& Path);
+  void ReadModuleLists(const std::string& Side, bool& Ok);
+  // One pass of the transfer to the module found; false after an error box.
+  bool TransmitPass(bool FirstPass);
+  bool TransmitLists(bool SideA);
   void SetStartPageState();
   // lblFileOption and the file buttons, in the order the navigation hides them.
   std::array<ui::Control*, 6> FileButtons();

@@ -45,8 +45,11 @@ void frmWizard::LayoutWindowFrame() {
   lblTransferWarn.SetForeColor(platform::RGB(192, 0, 0));
   FrameTransfer.SetVisible(false);
 
-  lblInfotext.Move(4, 598, 709, 22);
+  // The connection hint lies over the transfer panel of page 1, beside its pictures of
+  // the module ports, while the read-back waits for the other port.
+  lblInfotext.Move(4, 500, 776, 93);
   lblInfotext.SetLocked(true);
+  lblInfotext.ZOrder();
   lblInfotext.SetVisible(false);
 
   PicCtrl.Move(4, 628, 709, 29);

@@ -48,6 +48,9 @@ bool WriteAll(int fd, const std::string& bytes) {
     if (n < 0 && errno == EINTR) {
       continue;
     }
+    if (n == 0) {
+      errno = ENOSPC;
+    }
     if (n <= 0) {
       return false;
     }
@@ -148,7 +151,12 @@ bool WriteFileReplacing(const std::string& path, const std::string& bytes) {
   mode_t mode = 0;
   struct stat info {};
   if (stat(target.c_str(), &info) == 0) {
-    if (!S_ISREG(info.st_mode) || (info.st_mode & S_IWUSR) == 0) {
+    if (!S_ISREG(info.st_mode)) {
+      errno = S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
+      return false;
+    }
+    if ((info.st_mode & S_IWUSR) == 0) {
+      errno = EACCES;
       return false;
     }
     mode = info.st_mode & 07777;
@@ -163,9 +171,12 @@ bool WriteFileReplacing(const std::string& path, const std::string& bytes) {
     return false;
   }
   const bool written = WriteAll(fd, bytes) && fchmod(fd, mode) == 0 && fsync(fd) == 0;
+  const int writeError = errno;
   const bool closed = close(fd) == 0;
   if (!written || !closed || rename(temp.c_str(), target.c_str()) != 0) {
+    const int error = written ? errno : writeError;
     unlink(temp.c_str());
+    errno = error;
     return false;
   }
   return true;

@@ -31,7 +31,8 @@ bool ReadFileBytes(const std::string& path, std::string& bytes,
 
 // Writes bytes as the whole new content of path. The bytes go to a temporary file
 // beside it that replaces the old file only once it is complete, so a failed write
-// leaves the old file as it was. A read-only target is not replaced.
+// leaves the old file as it was. A read-only target is not replaced. On failure errno
+// tells why.
 bool WriteFileReplacing(const std::string& path, const std::string& bytes);
 
 }  // namespace platform

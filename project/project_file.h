@@ -30,5 +30,5 @@ ProjectFileRead ReadProjectFile(const std::string& path, ProjectHeader& header,
 ProjectFileRead ReadProjectFile(const std::string& path);
 
 // Sets Magic and Version of ProjHeader and writes the project to path. The old file
-// stays in place unless the new one was written whole; false then.
+// stays in place unless the new one was written whole; false then, with errno telling why.
 bool WriteProjectFile(const std::string& path);

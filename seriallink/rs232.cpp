@@ -11,6 +11,8 @@
 namespace {
 
 constexpr int kPollPeriodMs = 50;
+// The longest stretch of a wait before polling in which window messages wait.
+constexpr int kWaitSliceMs = 200;
 constexpr int kQuietPeriodMs = 50;
 constexpr std::size_t kQueueSize = 32768;
 // No module answer comes near this; a line that never falls quiet (a device
@@ -35,6 +37,17 @@ int FailConfiguration(int handle) {
   return -1;
 }
 
+// The wait before the polls. Window messages are handled within it as within the
+// polls, so that the window does not look hung during the information query's wait.
+void WaitBeforePolling(std::int32_t waitMs) {
+  while (waitMs > kWaitSliceMs) {
+    platform::SleepMs(kWaitSliceMs);
+    platform::DoEvents();
+    waitMs -= kWaitSliceMs;
+  }
+  platform::SleepMs(waitMs);
+}
+
 }  // namespace
 
 std::string SendCommand(const std::string& sPortItem, const std::string& sSpeed,
@@ -52,7 +65,7 @@ std::string SendCommand(const std::string& sPortItem, const std::string& sSpeed,
     return {};
   }
   WriteComPort(handle, sCommand);
-  platform::SleepMs(lWaitMs);
+  WaitBeforePolling(lWaitMs);
   std::string buffer;
   int received = 0;
   for (int poll = 0;; ++poll) {

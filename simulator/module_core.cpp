@@ -102,7 +102,7 @@ std::string ModuleCore::InfoAnswer(int side) const {
   std::string info = "Baud " + BaudText(port.baudCode) + std::string(kLineEnd);
   info += std::string("Handshake ") + (port.handshake == 1 ? "On" : "Off") + std::string(kLineEnd);
   info += "Parity " + ParityText(port.parity) + std::string(kLineEnd);
-  info += "Date " + state_.stamp + std::string(kLineEnd);
+  info += "Date " + port.stamp + std::string(kLineEnd);
   return Text(info);
 }
 
@@ -140,8 +140,8 @@ std::string ModuleCore::Answer(int side, const Frame& frame) {
                        [](unsigned char c) { return std::isdigit(c); })) {
         return {};
       }
-      state_.stamp = frame.data;
-      return Text("Date ") + state_.stamp + std::string(kLineEnd);
+      port.stamp = frame.data;
+      return Text("Date ") + port.stamp + std::string(kLineEnd);
     default:
       return ListAnswer(side, frame);
   }

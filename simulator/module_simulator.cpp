@@ -35,10 +35,14 @@ bool ModuleSimulator::Start() {
   }
   stopRead_ = pipeEnds[0];
   stopWrite_ = pipeEnds[1];
-  for (int side = 0; side < 2; ++side) {
-    const int master = ports_[static_cast<std::size_t>(side)].Master();
+  const int lines = core_.Options().oneCable ? 1 : 2;
+  if (lines == 1) {
+    ports_[1].Close();
+  }
+  for (int line = 0; line < lines; ++line) {
+    const int master = ports_[static_cast<std::size_t>(line)].Master();
     fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
-    threads_[static_cast<std::size_t>(side)] = std::thread([this, side] { Serve(side); });
+    threads_[static_cast<std::size_t>(line)] = std::thread([this, line] { Serve(line); });
   }
   return true;
 }
@@ -62,13 +66,20 @@ void ModuleSimulator::Stop() {
   }
 }
 
+void ModuleSimulator::MoveCable() {
+  const int from = cableSide_;
+  cableSide_ = 1 - from;
+  core_.DropPartialFrame(from);
+}
+
 bool ModuleSimulator::WaitForStop(int milliseconds) const {
   pollfd stop{stopRead_, POLLIN, 0};
   return poll(&stop, 1, milliseconds) > 0;
 }
 
-void ModuleSimulator::Serve(int side) {
-  PtyPort& port = ports_[static_cast<std::size_t>(side)];
+void ModuleSimulator::Serve(int line) {
+  PtyPort& port = ports_[static_cast<std::size_t>(line)];
+  const bool oneCable = core_.Options().oneCable;
   char buffer[4096];
   for (;;) {
     pollfd fds[2] = {{stopRead_, POLLIN, 0}, {port.Master(), POLLIN, 0}};
@@ -76,6 +87,7 @@ void ModuleSimulator::Serve(int side) {
     if (fds[0].revents != 0) {
       return;
     }
+    const int side = oneCable ? cableSide_.load() : line;
     if (ready == 0) {
       core_.DropPartialFrame(side);
       continue;
@@ -93,13 +105,13 @@ void ModuleSimulator::Serve(int side) {
     const int speed = port.PcSpeed();
     for (const std::string& answer :
          core_.Receive(side, speed, std::string_view(buffer, static_cast<std::size_t>(n)))) {
-      SendAnswer(side, answer);
+      SendAnswer(line, answer);
     }
   }
 }
 
-void ModuleSimulator::SendAnswer(int side, const std::string& answer) {
-  const int master = ports_[static_cast<std::size_t>(side)].Master();
+void ModuleSimulator::SendAnswer(int line, const std::string& answer) {
+  const int master = ports_[static_cast<std::size_t>(line)].Master();
   const int gap = core_.Options().pieceGapMs;
   if (gap <= 0) {
     WriteAll(master, answer);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <atomic>
 #include <string>
 #include <thread>
 
@@ -10,7 +11,9 @@
 namespace simulator {
 
 // A module on two pseudo-terminals: side 0 is module COM1 (side A), side 1 is
-// module COM2 (side B). Each side is served by its own thread.
+// module COM2 (side B). Each side is served by its own thread. With the option
+// oneCable there is one line only, DevicePath(0), plugged into module COM1 at
+// first; MoveCable plugs it into the other port.
 class ModuleSimulator {
  public:
   explicit ModuleSimulator(SimOptions options = {});
@@ -22,12 +25,16 @@ class ModuleSimulator {
   bool Start();
   const std::string& DevicePath(int side) const;
   ModuleCore& Core() { return core_; }
+  void MoveCable();
+  // The module side the one cable is plugged into.
+  int CableSide() const { return cableSide_; }
   // Ends serving and removes both lines, as if the module were unplugged.
   void Stop();
 
  private:
-  void Serve(int side);
-  void SendAnswer(int side, const std::string& answer);
+  // line: the pseudo-terminal served.
+  void Serve(int line);
+  void SendAnswer(int line, const std::string& answer);
   void WriteAll(int fd, std::string_view bytes);
   // Waits up to the given time; true when Stop was called.
   bool WaitForStop(int milliseconds) const;
@@ -37,6 +44,7 @@ class ModuleSimulator {
   int stopRead_ = -1;
   int stopWrite_ = -1;
   std::array<std::thread, 2> threads_;
+  std::atomic<int> cableSide_ = 0;
 };
 
 }  // namespace simulator

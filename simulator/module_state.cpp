@@ -17,7 +17,6 @@ ModuleState FactoryState() {
     state.flagsA[static_cast<std::size_t>(i)] = FactoryFlagsA(i);
   }
   state.flagsC.fill(std::string(5, '\0'));
-  state.stamp = kFactoryStamp;
   return state;
 }
 

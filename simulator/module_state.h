@@ -10,22 +10,23 @@ inline constexpr int kLists = 5;  // A..E
 inline const std::string kEmptyEntry = "empty entry";
 inline const std::string kFactoryStamp = "20060000000000";
 
+// A module port keeps its own settings and its own time stamp.
 struct ModulePortSettings {
   int baudCode = 9;
   int handshake = 0;
   char parity = 'N';
+  std::string stamp = kFactoryStamp;
 
   bool operator==(const ModulePortSettings&) const = default;
 };
 
 // What a module keeps: the entries of lists A..E, the flag blocks of lists A
-// and C, the settings of its two ports and its time stamp.
+// and C, and the settings and time stamp of each of its two ports.
 struct ModuleState {
   std::array<std::array<std::string, kEntries>, kLists> entries;
   std::array<std::string, kEntries> flagsA;
   std::array<std::string, kEntries> flagsC;
   std::array<ModulePortSettings, 2> ports;
-  std::string stamp;
 
   bool operator==(const ModuleState&) const = default;
 };

@@ -24,7 +24,9 @@ const char* const kSimUsage =
     "  --stop-after=N      stop answering after N frames\n"
     "  --only-speed=BAUD   answer only at PC speed 9600 or 19200\n"
     "  --release=R         report module release R (4 or 5; default 5)\n"
-    "  --lower-case        text answers in lower case\n";
+    "  --lower-case        text answers in lower case\n"
+    "  --one-cable         one PC-side line, on module COM1 first; Enter or SIGUSR1\n"
+    "                      moves it to the other module port\n";
 
 std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args,
                                           std::string& error) {
@@ -41,6 +43,8 @@ std::optional<SimOptions> ParseSimOptions(const std::vector<std::string>& args,
       options.wrongEntry = true;
     } else if (name == "--lower-case" && plain) {
       options.lowerCase = true;
+    } else if (name == "--one-cable" && plain) {
+      options.oneCable = true;
     } else if (name == "--pieces" && value > 0) {
       options.pieceGapMs = value;
     } else if (name == "--stop-after" && value >= 0) {

@@ -15,6 +15,7 @@ struct SimOptions {
   int onlySpeed = 0;        // 9600 or 19200: answer only at this PC speed
   int release = 5;          // module release in the version answer
   bool lowerCase = false;   // text answers in lower case
+  bool oneCable = false;    // one PC-side line, plugged into either module port
 };
 
 // The options of pelvaron-sim; nullopt and an explanation for a bad argument.

@@ -152,6 +152,8 @@ constexpr std::array kMessages = {
     MessageText{614, "Dateiinfomationen stimmen nicht !"},
     MessageText{615, "Datei geladen"},
     MessageText{616, "Projektbeschreibung"},
+    // project file that cannot be saved, before its path and the system's reason
+    MessageText{617, "Die Datei konnte nicht gespeichert werden !"},
     // maker's web page
     MessageText{650, "https://www.example.com/"},
     // connection hints

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
+
 #include "tests/common/temp_folder.h"
 
 namespace {
@@ -46,6 +48,28 @@ TEST(WriteFileReplacing, FailureLeavesTheOldFileAndNoTemporaryFile) {
     ++entries;
   }
   EXPECT_EQ(entries, 1);
+}
+
+TEST(WriteFileReplacing, FailureLeavesTheSystemsReasonInErrno) {
+  TempFolder folder;
+  const std::string readOnly = folder.File("r.vrx");
+  ASSERT_TRUE(platform::WriteFileReplacing(readOnly, "good"));
+  ASSERT_EQ(chmod(readOnly.c_str(), 0444), 0);
+  struct Case {
+    std::string path;
+    int error;
+  };
+  const Case cases[] = {
+      {readOnly, EACCES},
+      {folder.path(), EISDIR},
+      {folder.File("gone/p.vrx"), ENOENT},
+      {folder.File(std::string(4000, 'n')), ENAMETOOLONG},
+  };
+  for (const Case& c : cases) {
+    errno = 0;
+    EXPECT_FALSE(platform::WriteFileReplacing(c.path, "bad"));
+    EXPECT_EQ(errno, c.error) << c.path.substr(0, 80);
+  }
 }
 
 TEST(Files, Windows1252NamesAreUtf8OnDisk) {

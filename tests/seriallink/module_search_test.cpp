@@ -77,8 +77,7 @@ class FactoryReset : public ::testing::Test {
     }
     state.flagsA.fill(std::string(14, '\x11'));
     state.flagsC.fill(std::string(5, '\x22'));
-    state.ports = {{{5, 1, 'E'}, {4, 1, 'O'}}};
-    state.stamp = "20240101010101";
+    state.ports = {{{5, 1, 'E', "20240101010101"}, {4, 1, 'O', "20240101010102"}}};
     return state;
   }
   // The progress events for one entry.
@@ -139,8 +138,7 @@ TEST_F(FactoryReset, SideBOverTheLineLeavesSideAAlone) {
   for (int list : {3, 4}) {
     expected.entries[static_cast<std::size_t>(list)].fill(simulator::kEmptyEntry);
   }
-  expected.ports[1] = {};
-  expected.stamp = simulator::kFactoryStamp;
+  expected.ports[1] = {};  // side A keeps its stamp
   EXPECT_EQ(module.sim.Core().State(), expected);
   EXPECT_TRUE(boxes_.calls.empty());
 

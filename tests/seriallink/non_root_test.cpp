@@ -4,35 +4,19 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 
 #include "platform/serial_port.h"
 #include "seriallink/rs232.h"
 #include "seriallink/send_code.h"
+#include "tests/common/as_nobody.h"
 #include "tests/common/temp_folder.h"
 #include "tests/seriallink/test_doubles.h"
 
 namespace {
 
-constexpr const char* kNobody = "--reuid=65534 --regid=65534 --clear-groups";
-
-int RunAsNobody(const std::string& command) {
-  const std::string line = std::string("setpriv ") + kNobody + " -- " + command;
-  return std::system(line.c_str());
-}
-
 TEST(NonRootAccess, ReopensThePortForEveryCommand) {
-  if (geteuid() == 0) {
-    const std::string self = std::filesystem::read_symlink("/proc/self/exe");
-    if (std::system("command -v setpriv >/dev/null") != 0 ||
-        RunAsNobody("test -x '" + self + "'") != 0) {
-      GTEST_SKIP() << "cannot run the test binary as nobody";
-    }
-    EXPECT_EQ(RunAsNobody("'" + self + "' --gtest_filter=NonRootAccess.* >/dev/null"), 0);
-    return;
-  }
+  RUN_TEST_AS_NOBODY("NonRootAccess.*");
   RecordedBoxes boxes;
   PtyModule module;
   ASSERT_TRUE(module.started);

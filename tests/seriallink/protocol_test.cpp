@@ -86,6 +86,9 @@ TEST_P(ProtocolTest, SettingsWrittenAreReadBack) {
   EXPECT_EQ(parity, "M");
   EXPECT_EQ(stamp, "20240229235959");
   EXPECT_EQ(Core().State().ports[0].baudCode, 9) << "module COM1 keeps its own settings";
+  std::string stampA;
+  ASSERT_TRUE(ReadPortSettings("COM1:", "9600", baud, handshake, parity, stampA, 100));
+  EXPECT_EQ(stampA, "20060000000000") << "module COM1 keeps its own stamp";
 }
 
 TEST_P(ProtocolTest, BadSettingsAreRefusedWithoutSending) {

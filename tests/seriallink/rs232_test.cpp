@@ -113,6 +113,19 @@ TEST_F(PortTest, WindowMessagesAreHandledAfterTheWriteAndInEveryFifthPoll) {
   EXPECT_LT(elapsed, 900);
 }
 
+TEST_F(PortTest, WindowMessagesAreHandledDuringALongWaitBeforeThePolls) {
+  PtyModule module({.silent = true});
+  int handled = 0;
+  platform::SetDoEventsHook([&] { ++handled; });
+  const auto start = Clock::now();
+  EXPECT_EQ(SendCommand("COM1:", "9600", "_:I\r", 0, 500), "");
+  const long elapsed = ElapsedMs(start);
+  platform::SetDoEventsHook(nullptr);
+  EXPECT_EQ(handled, 1 + 2 + 1) << "after the write, at 200 and 400 ms of the wait, in poll 0";
+  EXPECT_GE(elapsed, 550);
+  EXPECT_LT(elapsed, 900);
+}
+
 TEST_F(PortTest, ReplyInPiecesIsWholeOnlyWhileTheGapsStayBelow50Ms) {
   {
     PtyModule module({.pieceGapMs = 15});

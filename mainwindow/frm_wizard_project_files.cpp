@@ -1,0 +1,93 @@
+#include <cerrno>
+#include <cstddef>
+#include <string>
+#include <system_error>
+
+#include "controls/file_dialog.h"
+#include "mainwindow/frm_wizard.h"
+#include "platform/messagebox.h"
+#include "platform/trim_blanks.h"
+#include "project/paths.h"
+#include "project/program_state.h"
+#include "project/project_file.h"
+#include "project/records.h"
+#include "texts/text_table.h"
+
+using namespace std::string_literals;
+namespace mb = platform::mb;
+
+namespace {
+
+constexpr const char* kProjectTitle = "VELDRAN Pelvaron Projectdata";
+const std::string kProjectFilter = "VELDRAN Pelvaron Projectdata (*.vrx)\0*.vrx\0"s;
+constexpr const char* kProjectExtension = "*.vrx";
+
+}  // namespace
+
+void frmWizard::ConnectProjectFileHandlers() {
+  cmdLoadSave.Click = [this](int Index) { cmdLoadSave_Click(Index); };
+  cmdRecentFileList.Click = [this] { cmdRecentFileList_Click(); };
+  mnuRecentFileList.Click = [this](int Index) { mnuRecentFileList_Click(Index); };
+}
+
+void frmWizard::cmdLoadSave_Click(int Index) {
+  SetMousePointer(ui::MousePointer::Hourglass);
+  const bool save = Index == 1;
+  const std::string path =
+      ShowFileDialog(*this, save, kProjectTitle, kProjectFilter, kProjectExtension, "");
+  if (TrimBlanks(path).empty()) {
+    // Cancelled.
+  } else if (save) {
+    SaveProjectAs(path);
+  } else {
+    // A refused file stands in the list too.
+    AddToRecentFiles(path);
+    if (ReadProjectFile(path) == ProjectFileRead::Loaded) {
+      ShowLoadedProject();
+      ProjHeader.FileInfo.Set(StripNull(ProjHeader.FileInfo.Raw()));
+      ShowLoadedMessages(588, 589, path);
+    } else {
+      platform::MsgBox(LangText[587], mb::Critical | mb::SetForeground, AppTitle);
+    }
+  }
+  SetMousePointer(ui::MousePointer::Default);
+}
+
+// A file that cannot be written is reported, and neither the saved message nor the
+// recent-file entry follows; the old file stays as it was.
+void frmWizard::SaveProjectAs(const std::string& path) {
+  if (!WriteProjectFile(path)) {
+    const std::string reason = std::generic_category().message(errno);
+    platform::MsgBox(LangText[617] + "\r\n" + path + "\r\n" + reason,
+                     mb::Critical | mb::SetForeground, AppTitle);
+    return;
+  }
+  platform::MsgBox(LangText[590] + "\r\n" + path, mb::Information | mb::SetForeground);
+  AddToRecentFiles(path);
+}
+
+void frmWizard::cmdRecentFileList_Click() {
+  PopupMenu(mnuRFileList);
+}
+
+// Opens the file without changing the recent-file list.
+void frmWizard::mnuRecentFileList_Click(int Index) {
+  const std::string path = RecentFiles[static_cast<std::size_t>(Index)];
+  if (!FileExists(path)) {
+    platform::MsgBox(LangText[606] + "\r\n" + path, mb::Critical | mb::SetForeground, AppTitle);
+  } else {
+    switch (ReadProjectFile(path)) {
+      case ProjectFileRead::Loaded:
+        ShowLoadedProject();
+        ShowLoadedMessages(604, 605, path);
+        break;
+      case ProjectFileRead::NoMagic:
+        platform::MsgBox(LangText[603], mb::Critical | mb::SetForeground, AppTitle);
+        break;
+      case ProjectFileRead::Unreadable:
+        platform::MsgBox(LangText[607] + "\r\n" + path, mb::Critical | mb::SetForeground, AppTitle);
+        break;
+    }
+  }
+  SetMousePointer(ui::MousePointer::Default);
+}

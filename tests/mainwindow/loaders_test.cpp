@@ -1,0 +1,151 @@
+#include <string>
+
+#include "platform/files.h"
+#include "platform/messagebox.h"
+#include "project/program_state.h"
+#include "project/project_file.h"
+#include "project/records.h"
+#include "tests/mainwindow/sample_project.h"
+#include "tests/mainwindow/wizard_fixture.h"
+#include "texts/text_table.h"
+
+namespace mb = platform::mb;
+
+namespace {
+
+class LoadersTest : public WizardTest {
+ protected:
+  // A project unlike the sample in every field, as an autosave copy would hold it.
+  static std::string OtherProjectBytes() {
+    ProjectHeader header;
+    header.Magic = kProjectMagic;
+    header.Com1Baud = 1;
+    header.FileInfo.Set("  copy of the module  ");
+    CommandRecordList records;
+    for (std::size_t i = 0; i < records.size(); ++i) {
+      const std::string n = std::to_string(i);
+      records[i].RxCom1Cmd.Set("0D");
+      records[i].RxCom1Len = 2;
+      records[i].TransToNo = 7;
+      records[i].StatusMatrix.fill(2);
+      records[i].RxCom1Info.Set("a" + n);
+      records[i].TxCom1BackInfo.Set("b" + n);
+      records[i].TxCom1Info.Set("c" + n);
+      records[i].TxCom2Info.Set("d" + n);
+      records[i].RxCom2Info.Set("e" + n);
+    }
+    return ProjectFileBytes(header, records);
+  }
+
+  std::string WriteCopy(const std::string& name, const std::string& bytes) {
+    const std::string path = program.File(name);
+    EXPECT_TRUE(platform::WriteFileReplacing(path, bytes));
+    return path;
+  }
+};
+
+TEST_F(LoadersTest, AutosaveCopyIsFoundByItsStamp) {
+  frmWizard& w = Start();
+  ASSERT_TRUE(platform::MakeFolder(program.File("Autosave")));
+  WriteCopy("Autosave/20090215143005.vrx", OtherProjectBytes());
+  WriteCopy("Autosave/20060000000000.vrx", OtherProjectBytes());
+  ASSERT_TRUE(platform::MakeFolder(program.File("Autosave/20100101000000.vrx")));
+  struct Case {
+    const char* stamp;
+    std::string expected;
+  };
+  const Case cases[] = {
+      {"20090215143005", program.File("Autosave/20090215143005.vrx")},
+      {"20060000000000", ""},  // the factory stamp, even with a copy of that name
+      {"20090215143006", ""},
+      {"20100101000000", ""},  // a folder of that name
+      {"", ""},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(w.IsAutosaveFileExists(c.stamp), c.expected) << c.stamp;
+  }
+}
+
+TEST_F(LoadersTest, DescriptionsTakeOnlyTheNamesAndTheDescription) {
+  frmWizard& w = Start();
+  const std::string path = WriteCopy("copy.vrx", OtherProjectBytes());
+  FillProject();
+  ProjectHeader expectedHeader = ProjHeader;
+  CommandRecordList expected = CmdRecords;
+  expectedHeader.FileInfo.Set("copy of the module");
+  for (std::size_t i = 0; i < expected.size(); ++i) {
+    const std::string n = std::to_string(i);
+    expected[i].RxCom1Info.Set("a" + n);
+    expected[i].TxCom1BackInfo.Set("b" + n);
+    expected[i].TxCom1Info.Set("c" + n);
+    expected[i].TxCom2Info.Set("d" + n);
+    expected[i].RxCom2Info.Set("e" + n);
+  }
+  EXPECT_TRUE(w.LoadDescriptionsFromFile(path));
+  EXPECT_TRUE(ProjHeader == expectedHeader);
+  EXPECT_TRUE(CmdRecords == expected);
+  EXPECT_TRUE(ui.MessageBoxes().empty());
+  EXPECT_EQ(RecentFiles[0], "");
+}
+
+TEST_F(LoadersTest, RefusedCopiesChangeNothingAndSayNothing) {
+  frmWizard& w = Start();
+  std::string lowerMagic = OtherProjectBytes();
+  lowerMagic.replace(0, 4, "pvlx");
+  const std::string cases[] = {
+      "",
+      "   ",
+      program.File("missing.vrx"),
+      WriteCopy("lower.vrx", lowerMagic),
+      WriteCopy("short.vrx", "PVL"),
+      program.path(),
+  };
+  FillProject();
+  const ProjectHeader header = ProjHeader;
+  const CommandRecordList records = CmdRecords;
+  for (const std::string& path : cases) {
+    EXPECT_FALSE(w.LoadDescriptionsFromFile(path)) << path;
+    EXPECT_TRUE(ProjHeader == header && CmdRecords == records) << path;
+  }
+  EXPECT_TRUE(ui.MessageBoxes().empty());
+}
+
+TEST_F(LoadersTest, AutosaveCopyLoadsAsTheWholeProject) {
+  frmWizard& w = Start();
+  const std::string path = WriteCopy("copy.vrx", OtherProjectBytes());
+  RecentFiles = {"a", "b", "c", "d", "e"};
+  EXPECT_TRUE(w.LoadProjectFile(path));
+  EXPECT_EQ(ProjectFileBytes(ProjHeader, CmdRecords), OtherProjectBytes());
+  EXPECT_EQ(RecentFiles[0], path);
+  EXPECT_EQ(RecentFiles[1], "a");
+  ASSERT_EQ(ui.MessageBoxes().size(), 2u);
+  EXPECT_EQ(ui.MessageBoxes()[0].text, LangText[615] + "\r\n" + path);
+  EXPECT_EQ(ui.MessageBoxes()[0].icon, mb::Information);
+  EXPECT_EQ(ui.MessageBoxes()[1].title, LangText[616]);
+  EXPECT_EQ(ui.MessageBoxes()[1].text, "copy of the module");
+  EXPECT_TRUE(w.SideADataOk && w.SideBDataOk);
+  EXPECT_TRUE(w.FrameParameter.Visible() && w.FrameList.Visible());
+  EXPECT_FALSE(w.IsLoading);
+  EXPECT_EQ(w.Combo3.Text(), "19200");
+}
+
+TEST_F(LoadersTest, RefusedAutosaveCopyIsNamedInTheRecentList) {
+  frmWizard& w = Start();
+  const std::string path = WriteCopy("other.vrx", std::string(56712, 'x'));
+  FillProject();
+  const ProjectHeader header = ProjHeader;
+  const CommandRecordList records = CmdRecords;
+  EXPECT_FALSE(w.LoadProjectFile("  "));
+  EXPECT_TRUE(ui.MessageBoxes().empty());
+  EXPECT_EQ(RecentFiles[0], "");
+  EXPECT_FALSE(w.LoadProjectFile(path));
+  ASSERT_EQ(ui.MessageBoxes().size(), 1u);
+  EXPECT_EQ(ui.MessageBoxes()[0].text, LangText[614]);
+  EXPECT_EQ(ui.MessageBoxes()[0].title, AppTitle);
+  EXPECT_EQ(ui.MessageBoxes()[0].icon, mb::Critical);
+  EXPECT_EQ(RecentFiles[0], path);
+  EXPECT_TRUE(ProjHeader == header && CmdRecords == records);
+  EXPECT_FALSE(w.SideADataOk || w.SideBDataOk);
+}
+
+}  // namespace
