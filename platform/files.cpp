@@ -112,7 +112,9 @@ bool RemoveFile(const std::string& path) {
 }
 
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxBytes) {
-  const int fd = open(OsPath(path).c_str(), O_RDONLY | O_CLOEXEC);
+  // Without O_NONBLOCK the open of a named pipe waits for a writer for ever; only a
+  // regular file is read, and reading one never waits.
+  const int fd = open(OsPath(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     return false;
   }
@@ -122,6 +124,7 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxB
     return false;
   }
   std::string content;
+  content.reserve(std::min(static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)), maxBytes));
   std::array<char, 65536> chunk{};
   bool ok = true;
   while (content.size() < maxBytes) {

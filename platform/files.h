@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <limits>
 #include <string>
 
 namespace platform {
@@ -25,9 +24,9 @@ bool SetNormalAttributes(const std::string& path);
 
 bool RemoveFile(const std::string& path);
 
-// Reads at most maxBytes bytes from offset 0; false when the file cannot be read.
-bool ReadFileBytes(const std::string& path, std::string& bytes,
-                   std::size_t maxBytes = std::numeric_limits<std::size_t>::max());
+// Reads at most maxBytes bytes of a regular file from offset 0; false when the file
+// cannot be read or is no regular file (a named pipe, a device, a folder). Never waits.
+bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxBytes);
 
 // Writes bytes as the whole new content of path. The bytes go to a temporary file
 // beside it that replaces the old file only once it is complete, so a failed write

@@ -23,7 +23,7 @@ FakeOpener::~FakeOpener() {
 
 std::string FakeOpener::WaitForLog() const {
   std::string log;
-  for (int i = 0; i < 200 && !platform::ReadFileBytes(folder_.File("log"), log); ++i) {
+  for (int i = 0; i < 200 && !platform::ReadFileBytes(folder_.File("log"), log, 1 << 20); ++i) {
     std::this_thread::sleep_for(std::chrono::milliseconds(10));
   }
   return log;

@@ -12,6 +12,7 @@
 #include "project/recent_files.h"
 #include "project/records.h"
 #include "tests/common/as_nobody.h"
+#include "tests/common/hostile_files.h"
 #include "tests/mainwindow/sample_project.h"
 #include "tests/mainwindow/wizard_fixture.h"
 #include "texts/text_table.h"
@@ -50,7 +51,7 @@ class ProjectFilesTest : public WizardTest {
   static std::string Project() { return ProjectFileBytes(ProjHeader, CmdRecords); }
   static std::string Contents(const std::string& path) {
     std::string bytes;
-    platform::ReadFileBytes(path, bytes);
+    platform::ReadFileBytes(path, bytes, kProjectFileSize + 1);
     return bytes;
   }
   // The sample project, made the project in memory, as a file holds it.
@@ -285,7 +286,10 @@ TEST_F(ProjectFilesTest, RefusedFilesLeaveTheProjectAsItWas) {
   WriteFile("big.vrx", "");
   std::filesystem::resize_file(big, 100u << 20);
   std::filesystem::create_directory(program.File("Projekt \xD0\x96.vrx"));
+  const std::string pipe = program.File("pipe.vrx");
+  ASSERT_TRUE(MakeNamedPipe(pipe));
   const std::string cases[] = {
+      pipe,
       WriteFile("picture.png", "\x89PNG\r\n\x1A\n" + std::string(56704, 'x')),
       WriteFile("lower.vrx", "pvlx" + std::string(56708, '\0')),
       WriteFile("three.vrx", "PVL"),
@@ -301,7 +305,7 @@ TEST_F(ProjectFilesTest, RefusedFilesLeaveTheProjectAsItWas) {
   for (const std::string& path : cases) {
     SCOPED_TRACE(path.substr(0, 80));
     ui.ClearRecords();
-    Load(path);
+    EXPECT_TRUE(ReturnsPromptly(pipe, [&] { Load(path); }));
     ASSERT_EQ(ui.MessageBoxes().size(), 1u);
     EXPECT_EQ(ui.MessageBoxes()[0].text, LangText[587]);
     EXPECT_EQ(ui.MessageBoxes()[0].title, AppTitle);

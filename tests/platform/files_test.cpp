@@ -5,9 +5,12 @@
 
 #include <cerrno>
 
+#include "tests/common/hostile_files.h"
 #include "tests/common/temp_folder.h"
 
 namespace {
+
+constexpr std::size_t kAnySize = 1 << 20;
 
 TEST(FileExists, OnlyVisibleRegularFilesCount) {
   TempFolder folder;
@@ -26,7 +29,7 @@ TEST(WriteFileReplacing, ReplacesALongerFileWhole) {
   ASSERT_TRUE(platform::WriteFileReplacing(path, std::string(100, 'a')));
   ASSERT_TRUE(platform::WriteFileReplacing(path, "bb"));
   std::string content;
-  ASSERT_TRUE(platform::ReadFileBytes(path, content));
+  ASSERT_TRUE(platform::ReadFileBytes(path, content, kAnySize));
   EXPECT_EQ(content, "bb");
 }
 
@@ -38,7 +41,7 @@ TEST(WriteFileReplacing, FailureLeavesTheOldFileAndNoTemporaryFile) {
   EXPECT_FALSE(platform::WriteFileReplacing(path, "bad"));
   EXPECT_FALSE(platform::WriteFileReplacing(folder.File("gone/p.vrx"), "bad"));
   std::string content;
-  ASSERT_TRUE(platform::ReadFileBytes(path, content));
+  ASSERT_TRUE(platform::ReadFileBytes(path, content, kAnySize));
   EXPECT_EQ(content, "good");
   ASSERT_TRUE(platform::SetNormalAttributes(path));
   EXPECT_TRUE(platform::WriteFileReplacing(path, "new"));
@@ -81,7 +84,7 @@ TEST(Files, Windows1252NamesAreUtf8OnDisk) {
   EXPECT_TRUE(std::filesystem::is_regular_file(folder.path() + "/\u00DCbung \u20AC.vrx"));
   EXPECT_TRUE(platform::FileExists(name));
   std::string content;
-  ASSERT_TRUE(platform::ReadFileBytes(name, content));
+  ASSERT_TRUE(platform::ReadFileBytes(name, content, kAnySize));
   EXPECT_EQ(content, "data");
   EXPECT_TRUE(platform::MakeFolder(folder.File("\xC4")));
   EXPECT_TRUE(std::filesystem::is_directory(folder.path() + "/\u00C4"));
@@ -89,14 +92,31 @@ TEST(Files, Windows1252NamesAreUtf8OnDisk) {
   EXPECT_FALSE(std::filesystem::exists(folder.path() + "/\u00DCbung \u20AC.vrx"));
 }
 
-TEST(ReadFileBytes, ReadsAPrefixAndRefusesFolders) {
+TEST(ReadFileBytes, ReadsOnlyRegularFilesAndNeverWaits) {
   TempFolder folder;
-  ASSERT_TRUE(platform::WriteFileReplacing(folder.File("f"), "PVLX1234"));
+  const std::string pipe = folder.File("pipe.vrx");
+  ASSERT_TRUE(MakeNamedPipe(pipe));
+  std::string content = "kept";
+  bool read = true;
+  EXPECT_TRUE(ReturnsPromptly(pipe, [&] { read = platform::ReadFileBytes(pipe, content, 4); }));
+  EXPECT_FALSE(read);
+  for (const std::string& path :
+       {folder.path(), folder.File("missing"), std::string("/dev/zero")}) {
+    EXPECT_FALSE(platform::ReadFileBytes(path, content, kAnySize)) << path;
+  }
+  EXPECT_EQ(content, "kept");
+}
+
+TEST(ReadFileBytes, ReadsAPrefixOfAHugeFile) {
+  TempFolder folder;
+  const std::string path = folder.File("huge.vrx");
+  ASSERT_TRUE(MakeSparseFile(path, "PVLX1234", off_t{100} << 20));
   std::string content;
-  ASSERT_TRUE(platform::ReadFileBytes(folder.File("f"), content, 4));
+  ASSERT_TRUE(platform::ReadFileBytes(path, content, 4));
   EXPECT_EQ(content, "PVLX");
-  EXPECT_FALSE(platform::ReadFileBytes(folder.path(), content));
-  EXPECT_FALSE(platform::ReadFileBytes(folder.File("missing"), content));
+  ASSERT_TRUE(platform::ReadFileBytes(path, content, 70000));
+  EXPECT_EQ(content.size(), 70000u);
+  EXPECT_EQ(content.substr(0, 8), "PVLX1234");
 }
 
 TEST(ProgramFolder, CanBeRedirected) {

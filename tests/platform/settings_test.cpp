@@ -1,10 +1,13 @@
 #include "platform/settings.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <cstdlib>
 
+#include "platform/com_mapping.h"
 #include "platform/files.h"
+#include "tests/common/hostile_files.h"
 #include "tests/common/temp_folder.h"
 
 namespace {
@@ -50,6 +53,27 @@ TEST_F(SettingsTest, JunkStoreReadsAsDefaultsAndCanBeWritten) {
   EXPECT_EQ(platform::GetSetting("Appname", "Language", "ID", "2"), "2");
   ASSERT_TRUE(platform::SaveSetting("Appname", "Language", "ID", "4"));
   EXPECT_EQ(platform::GetSetting("Appname", "Language", "ID", "2"), "4");
+}
+
+TEST_F(SettingsTest, NamedPipeAsStoreGivesDefaultsAtOnceAndStays) {
+  unsetenv("PELVARON_COM1");
+  ASSERT_TRUE(platform::MakeFolder(folder_.path() + "/config"));
+  const std::string store = platform::SettingsFilePath(kApp);
+  ASSERT_TRUE(MakeNamedPipe(store));
+  std::string value;
+  std::string device;
+  bool saved = true;
+  EXPECT_TRUE(ReturnsPromptly(store, [&] {
+    value = platform::GetSetting(kApp, "RecentFileList", "0", "d");
+    device = platform::ComDevicePath("COM1", kApp);
+    saved = platform::SaveSetting(kApp, "RecentFileList", "0", "x");
+  }));
+  EXPECT_EQ(value, "d");
+  EXPECT_EQ(device, "/dev/ttyS0");
+  EXPECT_FALSE(saved);
+  struct stat info {};
+  ASSERT_EQ(stat(store.c_str(), &info), 0);
+  EXPECT_TRUE(S_ISFIFO(info.st_mode));
 }
 
 TEST_F(SettingsTest, UnwritableStoreReportsFailure) {

@@ -32,7 +32,7 @@ TEST_F(Autosave, CreatesTheFolderAndWritesTheProjectNamedByTheStamp) {
   ASSERT_FALSE(platform::FolderExists(program_.File("Autosave")));
   EXPECT_TRUE(WriteAutosave(ProjHeader.SaveStamp.Read()));
   std::string bytes;
-  ASSERT_TRUE(platform::ReadFileBytes(CopyPath(), bytes));
+  ASSERT_TRUE(platform::ReadFileBytes(CopyPath(), bytes, kProjectFileSize + 1));
   EXPECT_EQ(bytes, ProjectFileBytes(ProjHeader, CmdRecords));
   EXPECT_EQ(ProjHeader.Magic, kProjectMagic);
   EXPECT_EQ(ProjHeader.Version, kProjectVersion);

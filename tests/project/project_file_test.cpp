@@ -7,6 +7,7 @@
 #include <string>
 
 #include "platform/files.h"
+#include "tests/common/hostile_files.h"
 #include "tests/common/temp_folder.h"
 #include "tests/project/project_reset.h"
 
@@ -20,7 +21,7 @@ std::size_t RecordOffset(std::size_t i) {
 
 std::string FileContent(const std::string& path) {
   std::string bytes;
-  EXPECT_TRUE(platform::ReadFileBytes(path, bytes));
+  EXPECT_TRUE(platform::ReadFileBytes(path, bytes, kProjectFileSize + 1));
   return bytes;
 }
 
@@ -182,6 +183,26 @@ TEST_F(ProjectFile, RefusedFilesLeaveTheProjectUnchanged) {
   EXPECT_EQ(ReadProjectFile(folder_.path()), ProjectFileRead::Unreadable);
   EXPECT_EQ(ProjHeader, header);
   EXPECT_EQ(CmdRecords, records);
+}
+
+TEST_F(ProjectFile, NamedPipeIsRefusedAtOnceAndAHugeFileReadOnlyAsFarAsTheFormat) {
+  FillProject();
+  const std::string good = ProjectFileBytes(ProjHeader, CmdRecords);
+  const ProjectHeader header = ProjHeader;
+  const CommandRecordList records = CmdRecords;
+  const std::string pipe = folder_.File("pipe.vrx");
+  ASSERT_TRUE(MakeNamedPipe(pipe));
+  ProjectFileRead result = ProjectFileRead::Loaded;
+  EXPECT_TRUE(ReturnsPromptly(pipe, [&] { result = ReadProjectFile(pipe); }));
+  EXPECT_EQ(result, ProjectFileRead::Unreadable);
+  EXPECT_EQ(ProjHeader, header);
+  EXPECT_EQ(CmdRecords, records);
+
+  ASSERT_TRUE(MakeSparseFile(path_, good, off_t{100} << 20));
+  ProjHeader = {};
+  CmdRecords = {};
+  ASSERT_EQ(ReadProjectFile(path_), ProjectFileRead::Loaded);
+  EXPECT_EQ(ProjectFileBytes(ProjHeader, CmdRecords), good);
 }
 
 TEST_F(ProjectFile, ShortFileWithMagicReadsMissingBytesAsZero) {

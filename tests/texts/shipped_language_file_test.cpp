@@ -23,7 +23,7 @@ class ShippedLanguageFile : public ::testing::Test {
     LangText.fill("");
     LanguageID = 0;
     std::string bytes;
-    ASSERT_TRUE(platform::ReadFileBytes(LanguageFilePath(), bytes)) << LanguageFilePath();
+    ASSERT_TRUE(platform::ReadFileBytes(LanguageFilePath(), bytes, 1 << 20)) << LanguageFilePath();
     bytes_ = bytes;
     ASSERT_TRUE(ReadLanguageFile(lines_));
     ASSERT_FALSE(lines_.empty());
