@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <optional>
 #include <string_view>
+#include <utility>
 
 #include "platform/files.h"
 #include "texts/text_key_parser.h"
@@ -22,22 +23,36 @@ bool IsBlank(const std::string& text) {
   return text.find_first_not_of(' ') == std::string::npos;
 }
 
-std::vector<std::string> SplitLines(const std::string& bytes) {
-  std::vector<std::string> lines;
+bool IsLineEnd(char c) {
+  return c == '\r' || c == '\n';
+}
+
+// The file up to the end of its last line that lies whole within the cap. The reader
+// takes one byte past the cap to tell whether the cap ends a line.
+std::string_view WholeLines(std::string_view bytes) {
+  if (bytes.size() <= kMaxLanguageFileBytes || IsLineEnd(bytes[kMaxLanguageFileBytes])) {
+    return bytes.substr(0, kMaxLanguageFileBytes);
+  }
+  const std::size_t lastEnd = bytes.substr(0, kMaxLanguageFileBytes).find_last_of("\r\n");
+  return lastEnd == std::string_view::npos ? std::string_view() : bytes.substr(0, lastEnd + 1);
+}
+
+void VisitLines(std::string_view text,
+                const std::function<void(std::string_view line)>& visitLine) {
+  bool header = true;
   std::size_t start = 0;
-  while (start < bytes.size()) {
-    const std::size_t end = bytes.find_first_of("\r\n", start);
-    if (end == std::string::npos) {
-      lines.push_back(bytes.substr(start));
-      break;
+  while (start < text.size()) {
+    const std::size_t end = std::min(text.find_first_of("\r\n", start), text.size());
+    const std::string_view line = text.substr(start, end - start);
+    if (header || line.find('\t') != std::string_view::npos) {
+      visitLine(line);
     }
-    lines.push_back(bytes.substr(start, end - start));
+    header = false;
     start = end + 1;
-    if (bytes[end] == '\r' && start < bytes.size() && bytes[start] == '\n') {
+    if (end < text.size() && text[end] == '\r' && start < text.size() && text[start] == '\n') {
       ++start;
     }
   }
-  return lines;
 }
 
 }  // namespace
@@ -46,35 +61,31 @@ std::string LanguageFilePath() {
   return platform::ProgramFolder() + "/Language.dat";
 }
 
-bool ReadLanguageFile(std::vector<std::string>& lines) {
+bool ReadLanguageFile(const std::function<void(std::string_view line)>& visitLine) {
   const std::string path = LanguageFilePath();
   std::string bytes;
-  if (!platform::FileExists(path) || !platform::ReadFileBytes(path, bytes, kMaxLanguageFileBytes)) {
+  if (!platform::FileExists(path) ||
+      !platform::ReadFileBytes(path, bytes, kMaxLanguageFileBytes + 1)) {
     return false;
   }
-  lines = SplitLines(bytes);
-  const bool cutInsideLine =
-      bytes.size() == kMaxLanguageFileBytes && bytes.back() != '\n' && bytes.back() != '\r';
-  if (cutInsideLine && !lines.empty()) {
-    lines.pop_back();
-  }
+  VisitLines(WholeLines(bytes), visitLine);
   return true;
 }
 
-std::string GetLangField(const std::string& line, int field) {
-  if (field < 0 || line.find('\t') == std::string::npos) {
+std::string GetLangField(std::string_view line, int field) {
+  if (field < 0 || line.find('\t') == std::string_view::npos) {
     return "";
   }
   std::size_t start = 0;
   for (int i = 0; i < field; ++i) {
     start = line.find('\t', start);
-    if (start == std::string::npos) {
+    if (start == std::string_view::npos) {
       return "";
     }
     ++start;
   }
   const std::size_t end = std::min(line.find('\t', start), line.size());
-  std::string text = line.substr(start, end - start);
+  std::string text(line.substr(start, end - start));
   std::erase(text, '"');
   return text;
 }
@@ -95,25 +106,28 @@ std::string ReplaceCRLF(const std::string& text) {
 
 void LoadLanguage(int language) {
   LanguageID = 0;
-  std::vector<std::string> lines;
-  if (language < kFirstLanguage || language > kLastLanguage || !ReadLanguageFile(lines)) {
+  if (language < kFirstLanguage || language > kLastLanguage) {
     return;
   }
   const int textField = language + 1;
+  bool header = true;
   bool anyText = false;
-  // Line 0 is the header, whatever it holds.
-  for (std::size_t i = 1; i < lines.size(); ++i) {
-    const std::optional<long long> key = ParseTextKey(GetLangField(lines[i], 0));
-    if (!key || *key < 0 || *key >= kTextCount) {
-      continue;
+  ReadLanguageFile([&](std::string_view line) {
+    // The first line is the header, whatever it holds.
+    if (std::exchange(header, false)) {
+      return;
     }
-    std::string text = GetLangField(lines[i], textField);
+    const std::optional<long long> key = ParseTextKey(GetLangField(line, 0));
+    if (!key || *key < 0 || *key >= kTextCount) {
+      return;
+    }
+    std::string text = GetLangField(line, textField);
     if (IsBlank(text)) {
-      text = GetLangField(lines[i], kLanguageOneField);
+      text = GetLangField(line, kLanguageOneField);
     }
     LangText[static_cast<std::size_t>(*key)] = ReplaceCRLF(text);
     anyText = true;
-  }
+  });
   if (anyText) {
     LanguageID = language;
   }

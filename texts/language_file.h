@@ -1,18 +1,22 @@
 #pragma once
 
+#include <functional>
 #include <string>
-#include <vector>
+#include <string_view>
 
 // "Language.dat" in the program's folder.
 std::string LanguageFilePath();
 
-// The lines of the language file without their line ends; CR LF, a lone LF and a lone
-// CR each end a line. False when the file is missing or cannot be read.
-bool ReadLanguageFile(std::vector<std::string>& lines);
+// Gives the lines of the language file in order, without their line ends: the first
+// line (the header, even when empty) and every later line that holds a Tab, as a line
+// without one has no fields. CR LF, a lone LF and a lone CR each end a line. Of a file
+// larger than the reader takes, only the lines that lie whole within that size count.
+// False when the file is missing or cannot be read.
+bool ReadLanguageFile(const std::function<void(std::string_view line)>& visitLine);
 
 // Field `field` of a tab-separated line with every double quote removed; "" for a line
 // without a Tab and for a field number the line does not reach.
-std::string GetLangField(const std::string& line, int field);
+std::string GetLangField(std::string_view line, int field);
 
 // Every "[CRLF]" (upper case only) becomes CR LF.
 std::string ReplaceCRLF(const std::string& text);

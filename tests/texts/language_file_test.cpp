@@ -1,12 +1,16 @@
 #include "texts/language_file.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/files.h"
+#include "tests/common/hostile_files.h"
+#include "tests/texts/heap_peak.h"
 #include "tests/texts/text_table_fixture.h"
 #include "texts/text_table.h"
 
@@ -187,10 +191,11 @@ TEST_F(LoadLanguageTest, VeryLongLineIsKeptWhole) {
   EXPECT_EQ(LangText[6], "next");
 }
 
+constexpr std::size_t kCap = 16 * 1024 * 1024;
+
 TEST_F(LoadLanguageTest, OversizedFileKeepsOnlyItsWholeLines) {
   const std::string first = kHeader + "7\t\tx\tfirst\r\n";
-  const std::size_t limit = 16 * 1024 * 1024;
-  std::string bytes = first + "9\t\tx\t" + std::string(limit, 'y') + "\r\n8\t\tx\tbeyond\r\n";
+  std::string bytes = first + "9\t\tx\t" + std::string(kCap, 'y') + "\r\n8\t\tx\tbeyond\r\n";
   WriteLanguageFile(bytes);
   LoadLanguage(2);
   EXPECT_EQ(LanguageID, 2);
@@ -199,11 +204,51 @@ TEST_F(LoadLanguageTest, OversizedFileKeepsOnlyItsWholeLines) {
   EXPECT_EQ(LangText[8], "");
 }
 
+TEST_F(LoadLanguageTest, FileOfExactlyTheCapKeepsItsLastLine) {
+  const std::string first = kHeader + "7\t\tx\t";
+  const std::string last = "\r\n8\t\tx\tlast";
+  for (const std::string& after : {std::string(), std::string("\r\n")}) {
+    SCOPED_TRACE(after.size());
+    const std::string filler(kCap - first.size() - last.size() - after.size(), 'f');
+    WriteLanguageFile(first + filler + last + after);
+    LoadLanguage(2);
+    EXPECT_EQ(LangText[7].size(), filler.size());
+    EXPECT_EQ(LangText[8], "last");
+  }
+  // One byte more, and the last line may be cut: it is left out.
+  WriteLanguageFile(first + "f" + std::string(kCap - first.size() - last.size(), 'f') + last);
+  LangText[8].clear();
+  LoadLanguage(2);
+  EXPECT_EQ(LangText[8], "");
+}
+
+TEST_F(LoadLanguageTest, BareLineEndsCostNoMemoryBeyondTheFile) {
+  const std::string first = kHeader + "6\t\tx\tbefore\r\n";
+  const std::string last = "7\t\tx\tafter\r\n";
+  const std::string bytes = first + std::string(kCap - first.size() - last.size(), '\n') + last;
+  WriteLanguageFile(bytes);
+  const std::size_t peak = PeakHeapGrowth([] { LoadLanguage(2); });
+  EXPECT_EQ(LangText[6], "before");
+  EXPECT_EQ(LangText[7], "after");
+  EXPECT_LT(peak, bytes.size() + bytes.size() / 2);
+}
+
+TEST_F(LoadLanguageTest, NamedPipeOrFolderAsLanguageFileGivesGermanAtOnce) {
+  const std::string path = folder_.File("Language.dat");
+  ASSERT_TRUE(MakeNamedPipe(path));
+  EXPECT_TRUE(ReturnsPromptly(path, [] { LoadLanguage(2); }));
+  EXPECT_EQ(LanguageID, 0);
+  ASSERT_EQ(unlink(path.c_str()), 0);
+  ASSERT_EQ(mkdir(path.c_str(), 0700), 0);
+  LoadLanguage(2);
+  EXPECT_EQ(LanguageID, 0);
+}
+
 TEST_F(LoadLanguageTest, HeaderLineIsReadableForTheLanguageMenu) {
-  WriteLanguageFile("Key\tNote\tDeutsch\tEnglish\r\n1\t\tx\ty\r\n");
+  WriteLanguageFile("Key\tNote\tDeutsch\tEnglish\r\n1\t\tx\ty\r\nno tab\r\n\r\n");
   std::vector<std::string> lines;
-  ASSERT_TRUE(ReadLanguageFile(lines));
-  ASSERT_EQ(lines.size(), 2u);
+  ASSERT_TRUE(ReadLanguageFile([&](std::string_view line) { lines.emplace_back(line); }));
+  ASSERT_EQ(lines.size(), 2u) << "lines without a Tab have no fields";
   EXPECT_EQ(GetLangField(lines[0], 2), "Deutsch");
   EXPECT_EQ(GetLangField(lines[0], 3), "English");
   EXPECT_EQ(GetLangField(lines[0], 4), "");

@@ -2,6 +2,7 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/cp1252.h"
@@ -25,7 +26,7 @@ class ShippedLanguageFile : public ::testing::Test {
     std::string bytes;
     ASSERT_TRUE(platform::ReadFileBytes(LanguageFilePath(), bytes, 1 << 20)) << LanguageFilePath();
     bytes_ = bytes;
-    ASSERT_TRUE(ReadLanguageFile(lines_));
+    ASSERT_TRUE(ReadLanguageFile([&](std::string_view line) { lines_.emplace_back(line); }));
     ASSERT_FALSE(lines_.empty());
     for (std::size_t i = 1; i < lines_.size(); ++i) {
       const auto key = ParseTextKey(GetLangField(lines_[i], 0));
