@@ -14,6 +14,7 @@ frmWizard::frmWizard() : ui::Form("frmWizard") {
   ConnectNewProjectHandlers();
   ConnectDeviceFlowHandlers();
   ConnectProjectFileHandlers();
+  ConnectListButtonHandlers();
   ConnectStartPageHandlers();
   SetRecentFileMenu(this);
 }

@@ -216,6 +216,9 @@ class frmWizard : public ui::Form, public RecentFileMenu {
   void cmdShowAutosave_Click();
   void RefreshListPages();
 
+  // The list editor for a whole list.
+  void cmdList_Click(int Index);
+
   // Start page, links and cursors.
   void SetHandCursors();
   void PicGermanyShow_MouseDown(int Button, int Shift, float X, float Y);
@@ -262,6 +265,7 @@ class frmWizard : public ui::Form, public RecentFileMenu {
   void ConnectNewProjectHandlers();
   void ConnectDeviceFlowHandlers();
   void ConnectProjectFileHandlers();
+  void ConnectListButtonHandlers();
   // The project just read into the controls, both sides marked present.
   void ShowLoadedProject();
   void SaveProjectAs(const std::string& path);

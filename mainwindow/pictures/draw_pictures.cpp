@@ -334,6 +334,24 @@ bool DrawMainWindowPictures(const QString& out) {
       p.drawLine(6, 5 + i * 3, 14, 5 + i * 3);
     }
   });
+  // The list editor: the icon of each list and the button of the code chart.
+  for (const char* list : {"rx_com1", "tx_com1", "rx_com2", "tx_com2"}) {
+    ok &= Save(out, QString("list_%1.png").arg(list), {40, 32}, kFace,
+               [list](QPainter& p, const QRect& r) {
+                 const QString name(list);
+                 p.setPen(QPen(kNavy, 1));
+                 p.setBrush(name.startsWith("rx") ? QColor(220, 235, 255) : QColor(255, 240, 210));
+                 p.drawRoundedRect(r.adjusted(1, 1, -2, -2), 4, 4);
+                 Text(p, QRect(0, 2, 40, 15), name.startsWith("rx") ? "Rx" : "Tx", 12, true, kNavy);
+                 Text(p, QRect(0, 16, 40, 14), name.right(4).toUpper(), 9, false, kNavy);
+               });
+  }
+  ok &= Save(out, "code_chart.png", {18, 18}, kFace, [](QPainter& p, const QRect&) {
+    p.setPen(QPen(kSteel, 1));
+    p.setBrush(Qt::white);
+    p.drawRect(1, 1, 15, 15);
+    Text(p, QRect(1, 1, 16, 16), "A", 11, true, kNavy);
+  });
   ok &= Save(out, "flow_com1_com2.png", {580, 140}, Qt::white,
              [](QPainter& p, const QRect&) { Flow(p, true); });
   ok &= Save(out, "flow_com2_com1.png", {580, 140}, Qt::white,

@@ -1,5 +1,8 @@
+#include "dialogs/frm_asc_code.h"
+#include "dialogs/frm_list.h"
 #include "platform/files.h"
 #include "platform/messagebox.h"
+#include "tests/mainwindow/sample_project.h"
 #include "tests/mainwindow/wizard_fixture.h"
 
 // Pictures of the start page, pages 1 to 4 and the instructions for a look by a person,
@@ -44,6 +47,16 @@ TEST_P(ScreenshotTest, EveryPage) {
   frmFileInfo& description = w.FileInfoWindow;
   description.Show();
   EXPECT_TRUE(platform::ui::testing::SaveScreenshot(description, folder + "/frmFileInfo" + suffix));
+  FillProject();  // commands of up to 31 bytes: the boxes at their widest
+  ui.QueueModalFormAction([&](platform::ui::Form& list) {
+    ui.QueueModalFormAction([&](platform::ui::Form& chart) {
+      static_cast<frmAscCode&>(chart).List1.SetListIndex(65);
+      EXPECT_TRUE(platform::ui::testing::SaveScreenshot(chart, folder + "/frmAscCode" + suffix));
+    });
+    static_cast<frmList&>(list).cmdAscHex[0].PerformClick();
+    EXPECT_TRUE(platform::ui::testing::SaveScreenshot(list, folder + "/frmList" + suffix));
+  });
+  w.cmdList[1].PerformClick();
 }
 
 INSTANTIATE_TEST_SUITE_P(Languages, ScreenshotTest,

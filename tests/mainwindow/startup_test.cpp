@@ -2,6 +2,8 @@
 #include <ostream>
 #include <string>
 
+#include "dialogs/frm_asc_code.h"
+#include "dialogs/frm_list.h"
 #include "platform/files.h"
 #include "platform/messagebox.h"
 #include "platform/settings.h"
@@ -174,9 +176,12 @@ TEST_F(StartupTest, InitialStateIsTheStartPage) {
 // Every text of the caption table finds its control, also those whose handlers come later.
 TEST_F(StartupTest, EveryCaptionOfTheTableHasItsControl) {
   frmWizard& w = Start();
+  frmList list;
+  frmAscCode chart;
   for (platform::ui::Form* form :
        {static_cast<platform::ui::Form*>(&w), static_cast<platform::ui::Form*>(&w.FileInfoWindow),
-        static_cast<platform::ui::Form*>(&w.InfoWindow)}) {
+        static_cast<platform::ui::Form*>(&w.InfoWindow), static_cast<platform::ui::Form*>(&list),
+        static_cast<platform::ui::Form*>(&chart)}) {
     int found = 0;
     for (const CaptionText& caption : CaptionTable()) {
       if (caption.form == form->Name()) {

@@ -1,0 +1,150 @@
+// The three boxes of a row: hex pairs, ASCII text and description, kept consistent
+// while the user types, and the row stored into the list at every change.
+#include <cmath>
+#include <cstring>
+#include <optional>
+#include <string>
+
+#include "dialogs/frm_list.h"
+#include "dialogs/list_fields.h"
+#include "platform/messagebox.h"
+#include "platform/trim_blanks.h"
+#include "project/hex_text.h"
+#include "project/program_state.h"
+#include "project/records.h"
+#include "texts/text_table.h"
+
+namespace ui = platform::ui;
+
+namespace {
+
+constexpr int kEnter = 13;
+constexpr int kTab = 9;
+constexpr int kShift = 16;
+constexpr int kCtrl = 17;
+constexpr int kAlt = 18;
+
+// Setting a line's text moves its caret to the end even when the text stays the same.
+void SetChangedText(ui::TextBox& box, const std::string& text) {
+  if (box.Text() != text) {
+    box.SetText(text);
+  }
+}
+
+}  // namespace
+
+void frmList::txtUserHEX_Change(int Index) {
+  if (!showingPage_) {
+    commandKept_[Index] = false;
+  }
+  ui::TextBox& hex = txtUserHEX[Index];
+  const std::string filtered = FilterHexDigits(hex.Text(), false);
+  if (filtered != hex.Text()) {
+    const int caret = hex.SelStart();
+    hex.SetText(filtered);  // runs this handler once more with the filtered text
+    hex.SetSelStart(caret);
+    return;
+  }
+  int key = 0;
+  txtUserHEX_KeyUp(Index, key, 0);
+}
+
+void frmList::txtUserHEX_KeyUp(int Index, int& KeyCode, int) {
+  // A piece that is not hexadecimal leaves the ASCII box as it was.
+  if (const std::optional<std::string> ascii = HexToAscii(txtUserHEX[Index].Text(), true)) {
+    SetChangedText(txtUserASC[Index], *ascii);
+  }
+  if (chkDesc.Value() == ui::vb::Checked) {
+    SetChangedText(txtInfo[Index], RemoveControlChars(txtUserASC[Index].Text()));
+  }
+  if (KeyCode == kEnter) {
+    txtUserHEX_LostFocus(Index);
+  }
+  StoreRow(Index);
+}
+
+void frmList::txtUserHEX_LostFocus(int Index) {
+  SetChangedText(txtUserHEX[Index], FormatHex(txtUserHEX[Index].Text(), false));
+}
+
+// Enter goes on to the next row's description, from the last row to the next page
+// and from the last page to the first. Control codes pass: they are the box's own
+// commands (paste, undo), and what they bring in is filtered by the change handling.
+void frmList::txtUserHEX_KeyPress(int Index, int& KeyAscii) {
+  if (KeyAscii == kEnter) {
+    if (Index < 7) {
+      txtInfo[Index + 1].SetFocus();
+    } else {
+      VScroll1.SetValue(Page() == 3 ? 0 : Page() + 1);
+      txtInfo[0].SetFocus();
+    }
+    KeyAscii = 0;
+    return;
+  }
+  const int upper = KeyAscii >= 'a' && KeyAscii <= 'z' ? KeyAscii - 32 : KeyAscii;
+  if (KeyAscii >= 32 && (upper > 127 || std::strchr("0123456789ABCDEF ", upper) == nullptr)) {
+    KeyAscii = 0;
+  }
+}
+
+// A double click on a pair marks its character in the ASCII box.
+void frmList::txtUserHEX_DblClick(int Index) {
+  const ui::TextBox& hex = txtUserHEX[Index];
+  if (hex.SelLength() != 2 && hex.SelLength() != 3) {
+    return;
+  }
+  ui::TextBox& ascii = txtUserASC[Index];
+  ascii.SetSelStart(static_cast<int>(std::lround(hex.SelStart() / 3.0)));
+  ascii.SetSelLength(1);
+  ascii.SetFocus();
+}
+
+// The releases of Tab, Shift and Alt are left alone as well as Ctrl and Enter: they
+// arrive when the focus comes to the box, and rewriting the hex from the ASCII text
+// would turn every byte 00 into 7C without the user having typed anything.
+void frmList::txtUserASC_KeyUp(int Index, int& KeyCode, int) {
+  if (KeyCode == kCtrl || KeyCode == kEnter || KeyCode == kTab || KeyCode == kShift ||
+      KeyCode == kAlt) {
+    return;
+  }
+  SetChangedText(txtUserHEX[Index], AsciiToHex(txtUserASC[Index].Text(), false));
+  if (chkDesc.Value() == ui::vb::Checked) {
+    SetChangedText(txtInfo[Index], RemoveControlChars(txtUserASC[Index].Text()));
+  }
+  if (txtUserASC[Index].Text().find('|') != std::string::npos) {
+    platform::MsgBox(LangText[515]);
+  }
+}
+
+void frmList::txtUserASC_KeyPress(int Index, int& KeyAscii) {
+  if (KeyAscii == kEnter) {
+    txtUserHEX[Index].SetFocus();
+  }
+}
+
+void frmList::txtInfo_KeyPress(int Index, int& KeyAscii) {
+  if (KeyAscii == kEnter) {
+    txtUserASC[Index].SetFocus();
+  }
+}
+
+void frmList::txtInfo_KeyUp(int Index, int&, int) {
+  StoreRow(Index);
+}
+
+// The Tx-COM1 list is stored into the back-answer list as well.
+void frmList::StoreRow(int Row) {
+  if (Row < 0 || Row > 7) {
+    return;
+  }
+  CommandRecord& record = CmdRecords[8 * Page() + Row];
+  const std::string cmd = FormatHex(txtUserHEX[Row].Text(), true);
+  const std::string info(TrimBlanks(txtInfo[Row].Text()));
+  const bool withCommand = !commandKept_[Row];
+  if (ListKind == 3) {
+    StoreFields(*FieldsOf(record, 2), info, cmd, withCommand);
+  }
+  if (const std::optional<ListFields> fields = FieldsOf(record, ListKind)) {
+    StoreFields(*fields, info, cmd, withCommand);
+  }
+}

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+
+#include "project/records.h"
+
+// The fields of one list in a record.
+struct ListFields {
+  std::int16_t* Len;
+  CommandText* Cmd;
+  CommandName* Info;
+};
+
+// The fields of list `kind` (1 Rx-COM1, 2 back answers, 3 Tx-COM1, 4 Tx-COM2,
+// 5 Rx-COM2) in record; none for another kind.
+std::optional<ListFields> FieldsOf(CommandRecord& record, int kind);
+
+// The most hex digits a HEX box shows: 31 pairs.
+inline constexpr int kMaxShownDigits = 62;
+
+// Whether a command as stored (its first Len digits) is one the editor would store
+// itself: 0..62 upper-case hex digits.
+bool IsEditorCommand(std::int16_t len, const std::string& cmd);
+
+// Writes info and, with withCommand, cmd and its length into the fields, each only
+// when it differs from what they hold, so a row stored unchanged keeps every byte.
+void StoreFields(const ListFields& fields, const std::string& info, const std::string& cmd,
+                 bool withCommand);
