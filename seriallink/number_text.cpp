@@ -19,10 +19,13 @@ struct Scan {
 };
 
 // Hexadecimal and octal literals are 16-bit when they fit in 16 bits, else
-// 32-bit, and wrap to negative like the integer types they denote.
+// 32-bit, and wrap to negative like the integer types they denote. A literal too
+// large for 32 bits is still one number, read whole, and infinite like an
+// overflowing decimal.
 Scan ScanRadix(const std::string& text) {
   const int radix = std::toupper(static_cast<unsigned char>(text[1])) == 'H' ? 16 : 8;
   std::uint64_t magnitude = 0;
+  bool overflow = false;
   std::size_t i = 2;
   for (; i < text.size(); ++i) {
     const int c = std::toupper(static_cast<unsigned char>(text[i]));
@@ -31,9 +34,11 @@ Scan ScanRadix(const std::string& text) {
       break;
     }
     magnitude = magnitude * static_cast<std::uint64_t>(radix) + static_cast<std::uint64_t>(digit);
-    if (magnitude > 0xFFFFFFFFu) {
-      return {std::numeric_limits<double>::infinity(), i + 1, 0};
-    }
+    overflow = overflow || magnitude > 0xFFFFFFFFu;
+    magnitude &= 0xFFFFFFFFu;
+  }
+  if (overflow) {
+    return {std::numeric_limits<double>::infinity(), i, 0};
   }
   if (magnitude <= 0xFFFF) {
     return {static_cast<double>(static_cast<std::int16_t>(magnitude)), i > 2 ? i : 0, 0};

@@ -29,9 +29,12 @@ bool ContainsNoCase(const std::string& text, const std::string& part) {
   return Lower(text).find(Lower(part)) != std::string::npos;
 }
 
+// Removing a pair can join a CR before it with an LF after it ("\r\r\n\n"): that
+// pair is removed too, so that no CR LF is left.
 std::string RemoveCrLf(std::string text) {
   for (std::size_t at = text.find(kCrLf); at != std::string::npos; at = text.find(kCrLf, at)) {
     text.erase(at, kCrLf.size());
+    at = at > 0 ? at - 1 : 0;
   }
   return text;
 }

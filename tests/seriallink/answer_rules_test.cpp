@@ -1,6 +1,8 @@
 // Frames sent and the acceptance rules applied to given answers.
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include "seriallink/number_text.h"
 #include "seriallink/send_code.h"
 #include "tests/seriallink/test_doubles.h"
@@ -24,6 +26,13 @@ TEST(NumberText, ReadsTheGeneralNumberSyntax) {
   EXPECT_TRUE(IsNumericText("1.92e4"));
   EXPECT_FALSE(IsNumericText("96OO"));
   EXPECT_FALSE(IsNumericText(""));
+  // A literal too large for 32 bits is one number, however long, like 1E999.
+  for (const char* huge :
+       {"&HFFFFFFFFF", "&HFFFFFFFFFF", "&O777777777777777", " &H1234567890ABCDEF ", "1E999"}) {
+    EXPECT_TRUE(IsNumericText(huge)) << huge;
+    EXPECT_EQ(LeadingNumber(huge), std::numeric_limits<double>::infinity()) << huge;
+  }
+  EXPECT_FALSE(IsNumericText("&HFFFFFFFFFFx"));
 }
 
 TEST(NumberText, RoundsHalvesToEvenWithinRange) {
@@ -42,11 +51,17 @@ TEST(VersionAnswer, ReleaseDecidesTheFlag) {
     std::string version;
     bool fw5;
   } cases[] = {
-      {"Pelvaron-A5\r\n", "Pelvaron-A5", true},      {"Pelvaron-B4\r\n", "Pelvaron-B4", false},
+      {"Pelvaron-A5\r\n", "Pelvaron-A5", true},
+      {"Pelvaron-B4\r\n", "Pelvaron-B4", false},
       {"Pelvaron-A4.1\r\n", "Pelvaron-A4.1", true},  // reads as 401
-      {"\r\nPELVARON-b 6", "PELVARON-b 6", true},    {"Pelvaron-A&H7FFF", "Pelvaron-A&H7FFF", true},
+      {"\r\nPELVARON-b 6", "PELVARON-b 6", true},
+      {"Pelvaron-A&H7FFF", "Pelvaron-A&H7FFF", true},
       {"Pelvaron-A99999", "Pelvaron-A99999", false},  // too large for 16 bits
-      {"Pelvaron-X5", "Pelvaron-X5", false},         {"Module-A5", "", false},
+      {"Pelvaron-X5", "Pelvaron-X5", false},
+      {"Module-A5", "", false},
+      // A line end that removing another one forms is removed too.
+      {"Pelvaron-\r\r\n\nA5", "Pelvaron-A5", true},
+      {"\r\r\r\n\n\nPelvaron-B4", "Pelvaron-B4", false},
   };
   for (const auto& c : cases) {
     ScriptedTransport transport({c.answer});
@@ -65,8 +80,11 @@ TEST(VersionAnswer, ReleaseDecidesTheFlag) {
 }
 
 TEST(VersionAnswer, SideIsTheUpperCaseLetterAfterThePrefix) {
-  const std::pair<std::string, std::string> cases[] = {
-      {"Pelvaron-B5", "B"}, {"pelvaron-a5", ""}, {"Pelvaron-C5", ""}, {"xPelvaron-A5", ""}};
+  const std::pair<std::string, std::string> cases[] = {{"Pelvaron-B5", "B"},
+                                                       {"pelvaron-a5", ""},
+                                                       {"Pelvaron-C5", ""},
+                                                       {"xPelvaron-A5", ""},
+                                                       {"Pelvaron-\r\r\n\nA5", "A"}};
   for (const auto& [answer, side] : cases) {
     ScriptedTransport transport({answer});
     EXPECT_EQ(ReadModuleSide("COM1:", "9600", 100), side) << answer;
