@@ -8,26 +8,28 @@ constexpr std::size_t kStampDigits = 14;
 
 }  // namespace
 
-std::optional<Frame> FrameParser::Feed(char byte) {
+std::vector<Frame> FrameParser::Feed(char byte) {
   pending_ += byte;
-  for (;;) {
+  std::vector<Frame> frames;
+  while (!pending_.empty()) {
     Frame frame;
-    switch (Parse(frame)) {
+    std::size_t size = 0;
+    switch (Parse(frame, size)) {
       case Status::Incomplete:
-        return std::nullopt;
+        return frames;
       case Status::Complete:
-        pending_.clear();
-        return frame;
+        frames.push_back(std::move(frame));
+        pending_.erase(0, size);
+        break;
       case Status::Invalid:
         pending_.erase(0, 1);
-        if (pending_.empty()) {
-          return std::nullopt;
-        }
+        break;
     }
   }
+  return frames;
 }
 
-FrameParser::Status FrameParser::Parse(Frame& frame) const {
+FrameParser::Status FrameParser::Parse(Frame& frame, std::size_t& frameSize) const {
   const std::string& p = pending_;
   const std::size_t size = p.size();
   if (p[0] != '_' || (size > 1 && p[1] != ':')) {
@@ -47,6 +49,7 @@ FrameParser::Status FrameParser::Parse(Frame& frame) const {
     }
     frame.kind = kind;
     frame.data = p.substr(from, count);
+    frameSize = total;
     return Status::Complete;
   };
   if (p[2] == 'V' || p[2] == 'I') {
@@ -82,6 +85,7 @@ FrameParser::Status FrameParser::Parse(Frame& frame) const {
   frame.index = static_cast<unsigned char>(p[5]);
   if (p[6] == 'Q') {
     frame.kind = Frame::Kind::Query;
+    frameSize = 7;
     return Status::Complete;
   }
   if (p[6] != 'S' && p[6] != 'E') {
@@ -96,6 +100,7 @@ FrameParser::Status FrameParser::Parse(Frame& frame) const {
   }
   frame.kind = p[6] == 'S' ? Frame::Kind::Store : Frame::Kind::StoreFlags;
   frame.data = p.substr(8, count);
+  frameSize = 8 + count;
   return Status::Complete;
 }
 

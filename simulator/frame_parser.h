@@ -1,7 +1,8 @@
 #pragma once
 
-#include <optional>
+#include <cstddef>
 #include <string>
+#include <vector>
 
 namespace simulator {
 
@@ -27,13 +28,16 @@ struct Frame {
 // continue a frame are dropped so that the next "_:" is found again.
 class FrameParser {
  public:
-  std::optional<Frame> Feed(char byte);
+  // The frames that this byte completes, in order: usually none or one, more when
+  // a frame that turned out broken held whole frames behind its start.
+  std::vector<Frame> Feed(char byte);
   void Reset() { pending_.clear(); }
   bool HasPartialFrame() const { return !pending_.empty(); }
 
  private:
   enum class Status { Incomplete, Invalid, Complete };
-  Status Parse(Frame& frame) const;
+  // On Complete, size is the frame's length in bytes.
+  Status Parse(Frame& frame, std::size_t& size) const;
   std::string pending_;
 };
 

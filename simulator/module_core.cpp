@@ -51,19 +51,17 @@ std::vector<std::string> ModuleCore::Receive(int side, int pcSpeed, std::string_
   std::lock_guard lock(mutex_);
   std::vector<std::string> answers;
   for (const char byte : bytes) {
-    const std::optional<Frame> frame = parsers_[static_cast<std::size_t>(side)].Feed(byte);
-    if (!frame) {
-      continue;
-    }
-    ++framesReceived_;
-    if (options_.silent || (options_.onlySpeed != 0 && pcSpeed != options_.onlySpeed) ||
-        (options_.stopAfter >= 0 && framesAnswered_ >= options_.stopAfter)) {
-      continue;
-    }
-    std::string answer = Answer(side, *frame);
-    if (!answer.empty()) {
-      ++framesAnswered_;
-      answers.push_back(std::move(answer));
+    for (const Frame& frame : parsers_[static_cast<std::size_t>(side)].Feed(byte)) {
+      ++framesReceived_;
+      if (options_.silent || (options_.onlySpeed != 0 && pcSpeed != options_.onlySpeed) ||
+          (options_.stopAfter >= 0 && framesAnswered_ >= options_.stopAfter)) {
+        continue;
+      }
+      std::string answer = Answer(side, frame);
+      if (!answer.empty()) {
+        ++framesAnswered_;
+        answers.push_back(std::move(answer));
+      }
     }
   }
   return answers;
