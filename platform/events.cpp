@@ -12,6 +12,11 @@ std::function<void()>& Hook() {
   return hook;
 }
 
+std::function<void(int)>& SleepHook() {
+  static std::function<void(int)> hook;
+  return hook;
+}
+
 }  // namespace
 
 void DoEvents() {
@@ -25,9 +30,18 @@ void SetDoEventsHook(std::function<void()> hook) {
 }
 
 void SleepMs(int milliseconds) {
-  if (milliseconds > 0) {
+  if (milliseconds <= 0) {
+    return;
+  }
+  if (SleepHook()) {
+    SleepHook()(milliseconds);
+  } else {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
   }
+}
+
+void SetSleepHook(std::function<void(int milliseconds)> hook) {
+  SleepHook() = std::move(hook);
 }
 
 }  // namespace platform

@@ -12,4 +12,8 @@ void SetDoEventsHook(std::function<void()> hook);
 
 void SleepMs(int milliseconds);
 
+// Takes the place of the pauses of SleepMs (tests: a clock of their own); an empty
+// function restores them. The hook is called only for pauses longer than 0 ms.
+void SetSleepHook(std::function<void(int milliseconds)> hook);
+
 }  // namespace platform

@@ -185,11 +185,40 @@ TEST_F(FactoryReset, FirstUnansweredCommandStopsWithItsMessage) {
   }
 }
 
+// The simulated module, but every flag-block write is answered for the next entry.
+class FlagsAnsweredForAnotherEntry : public MemoryTransport {
+ public:
+  std::string Send(const std::string& sPortItem, const std::string& sSpeed,
+                   const std::string& sCommand, std::int16_t iPollCount,
+                   std::int32_t lWaitMs) override {
+    std::string answer = MemoryTransport::Send(sPortItem, sSpeed, sCommand, iPollCount, lWaitMs);
+    // "_:PL", list, index, "E", ...; the answer: CR LF, index, ...
+    if (sCommand.starts_with("_:PL") && sCommand.size() > 6 && sCommand[6] == 'E' &&
+        answer.size() > 2) {
+      answer[2] = static_cast<char>(sCommand[5] + 1);
+      ++rewritten;
+    }
+    return answer;
+  }
+  int rewritten = 0;
+};
+
 TEST_F(FactoryReset, AnswerForAnotherEntryCountsAsDone) {
-  MemoryTransport transport({.wrongEntry = true});
-  FactoryResetModule("COM2:", "9600", false, 100, progress_.Controls());
-  ASSERT_EQ(boxes_.calls.size(), 1u) << "list entries are checked by their echo";
-  EXPECT_EQ(boxes_.calls[0].prompt, "T690\r\ncauses");
+  FlagsAnsweredForAnotherEntry transport;
+  transport.core.SetState(UsedState());
+  ASSERT_EQ(WriteEntryFlags("COM1:", "9600", "C", 4, std::string(5, '\0'), 100), kWrongEntryAnswer);
+  transport.rewritten = 0;
+
+  FactoryResetModule("COM1:", "9600", true, 100, progress_.Controls());
+  EXPECT_TRUE(boxes_.calls.empty());
+  EXPECT_EQ(transport.rewritten, 64) << "every flag block of lists A and C";
+  EXPECT_EQ(transport.core.FramesReceived(), 1 + 2 + 160 + 4);
+  EXPECT_EQ(progress_.position, 0);
+  const std::vector<std::string> tail(progress_.events.end() - 4, progress_.events.end());
+  EXPECT_EQ(tail, End());
+  const simulator::ModuleState state = transport.core.State();
+  EXPECT_EQ(state.flagsA, simulator::FactoryState().flagsA);
+  EXPECT_EQ(state.ports[0], simulator::FactoryState().ports[0]);
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 // Port transactions against unusable ports and misbehaving far ends.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <fstream>
+#include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/events.h"
 #include "platform/serial_port.h"
@@ -90,40 +93,49 @@ TEST_F(PortTest, PseudoTerminalIsASerialPortAndComTenOpensComOne) {
   EXPECT_EQ(Send("COM10:"), "Pelvaron-A5\r\n");
 }
 
-TEST_F(PortTest, SilentModuleCostsThePollsAndNoMore) {
+// The pauses of a transaction and the window-message passes between them, in order,
+// on a clock of the test's own: a pause takes no time.
+class PauseTrace {
+ public:
+  PauseTrace() {
+    platform::SetSleepHook([this](int ms) { steps.push_back("sleep " + std::to_string(ms)); });
+    platform::SetDoEventsHook([this] { steps.push_back("events"); });
+  }
+  ~PauseTrace() {
+    platform::SetSleepHook(nullptr);
+    platform::SetDoEventsHook(nullptr);
+  }
+  std::vector<std::string> steps;
+};
+
+TEST_F(PortTest, SilentModuleCostsExactlyThePollCountPlusOnePolls) {
   PtyModule module({.silent = true});
-  const auto start = Clock::now();
-  EXPECT_EQ(SendCommand("COM1:", "9600", "_:V\r", 0, 100), "");
-  const long elapsed = ElapsedMs(start);
-  EXPECT_GE(elapsed, 150);
-  EXPECT_LT(elapsed, 400);
+  for (const std::int16_t polls : {0, 1, 4, 5, 20, 100}) {
+    PauseTrace trace;
+    EXPECT_EQ(SendCommand("COM1:", "9600", "_:V\r", polls, 0), "");
+    EXPECT_EQ(std::count(trace.steps.begin(), trace.steps.end(), "sleep 50"), polls + 1) << polls;
+    EXPECT_EQ(trace.steps.size(), polls + 1 + 1 + (polls / 5 + 1)) << "nothing else: " << polls;
+  }
   EXPECT_TRUE(boxes_.calls.empty());
 }
 
 TEST_F(PortTest, WindowMessagesAreHandledAfterTheWriteAndInEveryFifthPoll) {
   PtyModule module({.silent = true});
-  int handled = 0;
-  platform::SetDoEventsHook([&] { ++handled; });
-  const auto start = Clock::now();
+  PauseTrace trace;
   EXPECT_EQ(SendCommand("COM1:", "9600", "_:V\r", 10, 0), "");
-  const long elapsed = ElapsedMs(start);
-  platform::SetDoEventsHook(nullptr);
-  EXPECT_EQ(handled, 1 + 3) << "after the write, then in polls 0, 5 and 10";
-  EXPECT_GE(elapsed, 11 * 50);
-  EXPECT_LT(elapsed, 900);
+  const std::vector<std::string> expected = {
+      "events", "sleep 50", "events",   "sleep 50", "sleep 50", "sleep 50", "sleep 50", "sleep 50",
+      "events", "sleep 50", "sleep 50", "sleep 50", "sleep 50", "sleep 50", "events"};
+  EXPECT_EQ(trace.steps, expected) << "after the write, then in polls 0, 5 and 10";
 }
 
 TEST_F(PortTest, WindowMessagesAreHandledDuringALongWaitBeforeThePolls) {
   PtyModule module({.silent = true});
-  int handled = 0;
-  platform::SetDoEventsHook([&] { ++handled; });
-  const auto start = Clock::now();
+  PauseTrace trace;
   EXPECT_EQ(SendCommand("COM1:", "9600", "_:I\r", 0, 500), "");
-  const long elapsed = ElapsedMs(start);
-  platform::SetDoEventsHook(nullptr);
-  EXPECT_EQ(handled, 1 + 2 + 1) << "after the write, at 200 and 400 ms of the wait, in poll 0";
-  EXPECT_GE(elapsed, 550);
-  EXPECT_LT(elapsed, 900);
+  const std::vector<std::string> expected = {"events", "sleep 200", "events",   "sleep 200",
+                                             "events", "sleep 100", "sleep 50", "events"};
+  EXPECT_EQ(trace.steps, expected) << "after the write, at 200 and 400 ms of the wait, in poll 0";
 }
 
 TEST_F(PortTest, ReplyInPiecesIsWholeOnlyWhileTheGapsStayBelow50Ms) {
