@@ -241,6 +241,12 @@ void ProgressBar::CreateProgressWindow() {
   frame.FitClient();
   QWidget* client = frame.Client();
   bar_ = factory_(style, client, client->width(), client->height());
+  // Moves over the bar reach the control: Qt passes them up only through widgets that
+  // track the mouse.
+  client->setMouseTracking(true);
+  for (QWidget* inner : client->findChildren<QWidget*>()) {
+    inner->setMouseTracking(true);
+  }
   if (bar_) {
     bar_->SetPos(Position_);
   }

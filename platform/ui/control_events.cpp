@@ -76,12 +76,8 @@ bool ControlEvents::eventFilter(QObject* watched, QEvent* event) {
       break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseMove:
-      OnMouse(watched, static_cast<QMouseEvent*>(event));
-      break;
     case QEvent::MouseButtonDblClick:
-      if (control_.DblClick) {
-        control_.DblClick();
-      }
+      OnMouse(watched, static_cast<QMouseEvent*>(event));
       break;
     default:
       break;
@@ -141,8 +137,11 @@ void ControlEvents::OnMouse(QObject* watched, QMouseEvent* event) {
   if (source == nullptr || origin_ == nullptr) {
     return;
   }
-  const QPointF pos =
-      source == origin_ ? event->position() : QPointF(origin_->mapFrom(source, event->position()));
+  // Through the screen: the origin may be a child of the source (a picture box's surface
+  // inside its border) or its parent (a list's viewport inside the list).
+  const QPointF pos = source == origin_
+                          ? event->position()
+                          : origin_->mapFromGlobal(source->mapToGlobal(event->position()));
   const bool dragging = event->type() == QEvent::MouseMove && event->buttons() != Qt::NoButton;
   if (container_ && !dragging && origin_->childAt(pos.toPoint()) != nullptr) {
     return;
@@ -159,6 +158,11 @@ void ControlEvents::OnMouse(QObject* watched, QMouseEvent* event) {
     case QEvent::MouseMove:
       if (control_.MouseMove) {
         control_.MouseMove(ButtonBits(event->buttons()), shift, x, y);
+      }
+      break;
+    case QEvent::MouseButtonDblClick:
+      if (control_.DblClick) {
+        control_.DblClick();
       }
       break;
     default:

@@ -112,6 +112,16 @@ Control* Form::FindControl(std::string_view name, int index) const {
   return dynamic_cast<Control*>(FindItem(name, index));
 }
 
+std::vector<Control*> Form::Controls() const {
+  std::vector<Control*> controls;
+  for (NamedItem* item : items_) {
+    if (auto* control = dynamic_cast<Control*>(item)) {
+      controls.push_back(control);
+    }
+  }
+  return controls;
+}
+
 bool Form::SetControlText(std::string_view control, int index, TextProperty,
                           const std::string& text) {
   NamedItem* item = FindItem(control, index);

@@ -35,6 +35,8 @@ class Form : public Container, public platform::FormTextTarget {
   // A control, menu or menu item by name and array index (-1: not in an array).
   NamedItem* FindItem(std::string_view name, int index = -1) const;
   Control* FindControl(std::string_view name, int index = -1) const;
+  // Every control of the form, in the order they were made (containers first).
+  std::vector<Control*> Controls() const;
 
   std::string Caption() const;
   void SetCaption(const std::string& caption);

@@ -118,8 +118,12 @@ void VScrollBar::SetMax(int value) {
 int VScrollBar::Value() const {
   return Bar(*this)->value();
 }
-void VScrollBar::SetValue(int value) {
+bool VScrollBar::SetValue(int value) {
+  if (value < Min() || value > Max()) {
+    return false;
+  }
   Bar(*this)->setValue(value);
+  return true;
 }
 void VScrollBar::SetSmallChange(int step) {
   Bar(*this)->setSingleStep(step);

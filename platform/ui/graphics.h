@@ -52,7 +52,8 @@ class VScrollBar : public Control {
   int Max() const;
   void SetMax(int value);
   int Value() const;
-  void SetValue(int value);  // clamped to Min..Max
+  // A value outside Min..Max is refused: Value stays, no Change, false.
+  bool SetValue(int value);
   void SetSmallChange(int step);
   void SetLargeChange(int step);
 };

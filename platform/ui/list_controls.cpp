@@ -2,6 +2,8 @@
 
 #include <QComboBox>
 #include <QListWidget>
+#include <QMouseEvent>
+#include <functional>
 
 #include "platform/ui/qt_support.h"
 
@@ -11,6 +13,29 @@ namespace {
 bool InList(int position, int count) {
   return position >= 0 && position < count;
 }
+
+// A left press on the item that is already selected changes no selection, yet it is a
+// click on the list all the same: the list reports it. Taking the focus selects nothing.
+class ClickReportingList : public QListWidget {
+ public:
+  std::function<void()> selectedItemPressed;
+
+ protected:
+  void focusInEvent(QFocusEvent* event) override {
+    QSignalBlocker blocker(this);
+    const int before = currentRow();
+    QListWidget::focusInEvent(event);
+    setCurrentRow(before);
+  }
+  void mousePressEvent(QMouseEvent* event) override {
+    const int before = currentRow();
+    QListWidget::mousePressEvent(event);
+    if (event->button() == Qt::LeftButton && before != -1 && currentRow() == before &&
+        indexAt(event->position().toPoint()).row() == before && selectedItemPressed) {
+      selectedItemPressed();
+    }
+  }
+};
 
 }  // namespace
 
@@ -45,15 +70,9 @@ void ComboBox::RemoveItem(int position) {
 }
 
 void ComboBox::Clear() {
-  const bool hadSelection = ListIndex() != -1;
-  {
-    QSignalBlocker blocker(combo_);
-    combo_->clear();
-  }
+  QSignalBlocker blocker(combo_);
+  combo_->clear();
   newIndex_ = -1;
-  if (hadSelection) {
-    RaiseClick();
-  }
 }
 
 int ComboBox::ListCount() const {
@@ -91,11 +110,13 @@ std::string ComboBox::Text() const {
 }
 
 ListBox::ListBox(Container& parent, std::string name, int index)
-    : Control(parent, std::move(name), index, new QListWidget) {
-  list_ = static_cast<QListWidget*>(Widget());
+    : Control(parent, std::move(name), index, new ClickReportingList) {
+  auto* list = static_cast<ClickReportingList*>(Widget());
+  list_ = list;
   InitColors(vbWindowText, vbWindowBackground);
   ListenTo(list_->viewport(), list_);
   QObject::connect(list_, &QListWidget::currentRowChanged, list_, [this] { RaiseClick(); });
+  list->selectedItemPressed = [this] { RaiseClick(); };
 }
 
 void ListBox::AddItem(const std::string& item) {
@@ -109,6 +130,7 @@ void ListBox::RemoveItem(int position) {
 }
 
 void ListBox::Clear() {
+  QSignalBlocker blocker(list_);
   list_->clear();
 }
 int ListBox::ListCount() const {

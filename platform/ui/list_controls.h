@@ -10,8 +10,8 @@ class QListWidget;
 namespace platform::ui {
 
 // A drop-down list (no typing). Every change of ListIndex, from code or the user,
-// fires Click. An index outside -1..ListCount-1 is refused: ListIndex stays and
-// SetListIndex returns false.
+// fires Click; Clear does not. An index outside -1..ListCount-1 is refused: ListIndex
+// stays and SetListIndex returns false.
 class ComboBox : public Control {
  public:
   ComboBox(Container& parent, std::string name, int index = -1);
@@ -34,7 +34,8 @@ class ComboBox : public Control {
   int newIndex_ = -1;
 };
 
-// A list box with single selection; ListIndex rules as for ComboBox.
+// A list box with single selection; ListIndex and Clear as for ComboBox. A click on
+// the item already selected fires Click again.
 class ListBox : public Control {
  public:
   ListBox(Container& parent, std::string name, int index = -1);

@@ -9,9 +9,17 @@ namespace {
 class EventForm : public Form {
  public:
   EventForm() : Form("frmEvents") {
-    SetClientSize(300, 200);
+    SetClientSize(400, 200);
     txtName.Move(10, 10, 120, 22);
     picGrid.Move(10, 40, 100, 100);
+    Combo1.Move(140, 10, 80, 22);
+    VScroll1.Move(230, 10, 17, 60);
+    for (int i = 0; i <= 3; ++i) {
+      txtInfo[i].Move(260, 10 + 30 * i, 120, 22);
+    }
+    txtNotes.Move(140, 80, 100, 40);
+    List1.Move(140, 130, 100, 40);
+    lblInfo.Move(260, 130, 100, 20);
   }
   TextBox txtName{*this, "txtName"};
   CheckBox chkOn{*this, "chkOn"};
@@ -104,10 +112,10 @@ TEST_F(EventsTest, ListIndexOutOfRangeIsRefusedWithoutAnEvent) {
   EXPECT_EQ(form.Combo1.ItemData(1), 19200);
   EXPECT_TRUE(form.Combo1.SetListIndex(1));
   EXPECT_EQ(form.Combo1.Text(), "19200");
-  form.Combo1.Clear();  // clearing a selection is a change
+  form.Combo1.Clear();  // emptying the list is no click
   EXPECT_EQ(form.Combo1.ListIndex(), -1);
   EXPECT_EQ(form.Combo1.ListCount(), 0);
-  EXPECT_EQ(comboClicks, 2);
+  EXPECT_EQ(comboClicks, 1);
 }
 
 TEST_F(EventsTest, ArrayHandlersReceiveTheIndex) {
@@ -174,6 +182,8 @@ TEST_F(EventsTest, PictureBoxMouseEventsCarryButtonShiftAndPosition) {
   form.picGrid.MouseDown = record("down");
   form.picGrid.MouseMove = record("move");
   form.picGrid.MouseUp = record("up");
+  testing::MouseMoveTo(form.picGrid, 0, 5, 6);  // the pointer arrives before the press
+  seen.clear();
   testing::MousePress(form.picGrid, vb::LeftButton, 5, 6, vb::CtrlMask);
   testing::MouseMoveTo(form.picGrid, vb::LeftButton, 50, 60);
   testing::MouseRelease(form.picGrid, vb::LeftButton, 50, 60);

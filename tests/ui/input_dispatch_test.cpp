@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QListWidget>
+#include <QScopeGuard>
 #include <QTest>
 #include <QWindow>
 #include <functional>
@@ -8,6 +10,7 @@
 
 #include "platform/ui/testing/ui_harness.h"
 #include "platform/ui/ui.h"
+#include "tests/ui/gallery_form.h"
 
 namespace platform::ui {
 namespace {
@@ -69,6 +72,147 @@ TEST_F(InputDispatchTest, KeyReleaseAfterAFocusMoveGoesToTheNewFocus) {
     testing::PressKey(form.txtSecond, 'A');
     EXPECT_EQ(form.released, (std::vector<std::string>{"second65"}));
   }
+}
+
+// Mouse moves, presses, releases and double clicks from the window system reach every
+// kind of control once, with the position relative to the control.
+TEST_F(InputDispatchTest, MouseInputReachesEveryKindOfControlRelativeToIt) {
+  frmGallery form;
+  form.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Window()));
+  for (Control* control : form.Controls()) {
+    SCOPED_TRACE(control->Name());
+    if (control == &form.shpSel) {
+      continue;  // the mouse passes through
+    }
+    std::vector<std::string> seen;
+    auto record = [&seen](const char* what) {
+      return [&seen, what](int Button, int, float X, float Y) {
+        seen.push_back(std::string(what) + std::to_string(Button) + "@" +
+                       std::to_string(static_cast<int>(X)) + "," +
+                       std::to_string(static_cast<int>(Y)));
+      };
+    };
+    control->MouseMove = record("move");
+    control->MouseDown = record("down");
+    control->MouseUp = record("up");
+    int doubleClicks = 0;
+    control->DblClick = [&doubleClicks] { ++doubleClicks; };
+    const auto forget = qScopeGuard([control] {
+      control->MouseMove = nullptr;
+      control->MouseDown = nullptr;
+      control->MouseUp = nullptr;
+      control->DblClick = nullptr;
+    });
+    // A point off the control's children and inner scroll bars; a picture box counts
+    // from inside its border.
+    const QPoint point(6, control->Height() - 6);
+    const QPoint inside = point - testing::ClientOrigin(*control);
+    const std::string at = "@" + std::to_string(inside.x()) + "," + std::to_string(inside.y());
+    QWindow* window = form.Window()->windowHandle();
+    const QPoint inWindow = control->Widget()->mapTo(form.Window(), point);
+    QTest::mouseMove(window, inWindow);
+    EXPECT_EQ(seen, (std::vector<std::string>{"move0" + at}));
+    if (control == &form.Combo1) {
+      continue;  // a press opens the list, which takes the release
+    }
+    seen.clear();
+    QTest::mousePress(window, Qt::LeftButton, {}, inWindow);
+    QTest::mouseRelease(window, Qt::LeftButton, {}, inWindow);
+    EXPECT_EQ(seen, (std::vector<std::string>{"down1" + at, "up1" + at}));
+    QTest::mouseDClick(window, Qt::LeftButton, {}, inWindow);
+    EXPECT_EQ(doubleClicks, 1);
+  }
+}
+
+// A list, a drop-down list and a scroll bar, used through the window system.
+class ListsForm : public Form {
+ public:
+  ListsForm() : Form("frmLists") {
+    SetClientSize(300, 200);
+    List1.Move(10, 10, 120, 120);
+    Combo1.Move(150, 10, 100, 22);
+    VScroll1.Move(270, 10, 17, 120);
+    VScroll1.SetMax(7);
+    for (const char* item : {"00 NUL", "01 SOH", "02 STX"}) {
+      List1.AddItem(item);
+      Combo1.AddItem(item);
+    }
+    List1.Click = [this] { clicks.push_back("list" + std::to_string(List1.ListIndex())); };
+    Combo1.Click = [this] { clicks.push_back("combo" + std::to_string(Combo1.ListIndex())); };
+    VScroll1.Change = [this] { clicks.push_back("scroll" + std::to_string(VScroll1.Value())); };
+  }
+  // Clicks the middle of a list item as the user does.
+  void ClickItem(int row) {
+    auto* list = static_cast<QListWidget*>(List1.Widget());
+    const QPoint center = list->visualItemRect(list->item(row)).center();
+    QTest::mouseClick(Window()->windowHandle(), Qt::LeftButton, {},
+                      list->viewport()->mapTo(Window(), center));
+  }
+  void ClickScrollDownArrow() {
+    QTest::mouseClick(Window()->windowHandle(), Qt::LeftButton, {},
+                      VScroll1.Widget()->mapTo(Window(), QPoint(8, VScroll1.Height() - 4)));
+  }
+  ListBox List1{*this, "List1"};
+  ComboBox Combo1{*this, "Combo1"};
+  VScrollBar VScroll1{*this, "VScroll1"};
+  std::vector<std::string> clicks;
+};
+
+class ListsTest : public InputDispatchTest {
+ protected:
+  ListsTest() {
+    form.Show();
+    EXPECT_TRUE(QTest::qWaitForWindowExposed(form.Window()));
+  }
+  ListsForm form;
+};
+
+// Every click on an item counts, also one on the item already selected (a chart that
+// collects one code per click); emptying the list is no click.
+TEST_F(ListsTest, ListBoxClickOnTheSelectedItemClicksAgain) {
+  form.Combo1.SetFocus();
+  form.List1.SetFocus();  // taking the focus selects nothing
+  testing::ProcessEvents();
+  EXPECT_EQ(form.List1.ListIndex(), -1);
+  form.ClickItem(1);
+  form.ClickItem(1);
+  form.ClickItem(0);
+  QTest::mouseDClick(form.Window()->windowHandle(), Qt::LeftButton, {},
+                     form.List1.Widget()->mapTo(form.Window(), QPoint(10, 100)));  // no item
+  EXPECT_EQ(form.clicks, (std::vector<std::string>{"list1", "list1", "list0"}));
+  form.List1.Clear();
+  EXPECT_EQ(form.List1.ListIndex(), -1);
+  EXPECT_EQ(form.clicks.size(), 3u);
+}
+
+// A list emptied and filled again inside a handler raises no click of its own.
+TEST_F(ListsTest, ComboBoxClearRaisesNoClick) {
+  form.Combo1.SetFocus();
+  testing::ProcessEvents();
+  QTest::keyClick(form.Window()->windowHandle(), Qt::Key_Down);
+  ASSERT_EQ(form.clicks, (std::vector<std::string>{"combo0"}));
+  form.Combo1.Clear();
+  EXPECT_EQ(form.Combo1.ListIndex(), -1);
+  EXPECT_EQ(form.Combo1.ListCount(), 0);
+  form.Combo1.AddItem("9600");
+  EXPECT_TRUE(form.Combo1.SetListIndex(0));
+  EXPECT_EQ(form.clicks, (std::vector<std::string>{"combo0", "combo0"}));
+}
+
+// Paging past either end from code is refused and the caller may go on; the user's
+// arrow still moves the bar.
+TEST_F(ListsTest, ScrollBarRefusesAValueOutsideItsRange) {
+  form.ClickScrollDownArrow();
+  ASSERT_EQ(form.clicks, (std::vector<std::string>{"scroll1"}));
+  for (int outside : {8, -1, 1000}) {
+    EXPECT_FALSE(form.VScroll1.SetValue(outside)) << outside;
+  }
+  EXPECT_EQ(form.VScroll1.Value(), 1);
+  EXPECT_TRUE(form.VScroll1.SetValue(7));
+  form.ClickScrollDownArrow();  // already at the end
+  EXPECT_TRUE(form.VScroll1.SetValue(0));
+  EXPECT_EQ(form.clicks, (std::vector<std::string>{"scroll1", "scroll7", "scroll0"}));
 }
 
 }  // namespace

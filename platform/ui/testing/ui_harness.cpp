@@ -3,14 +3,18 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QFrame>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyle>
 #include <QStyleOptionButton>
+#include <QTest>
 #include <QWidget>
+#include <QWindow>
 #include <cstdlib>
 
 #include "platform/ui/application.h"
+#include "platform/ui/containers.h"
 #include "platform/ui/menu.h"
 #include "platform/ui/qt_support.h"
 
@@ -143,12 +147,46 @@ void SendKey(Control& control, int qtKey, int shift, const QString& text) {
   QCoreApplication::sendEvent(releaseTarget, &release);
 }
 
-// Mouse events go to the widget under the point, as the window system delivers them.
+// As the window system reports mouse input, sharing Qt Test's button state and clock so
+// that harness and QTest input can be mixed. Two clicks are never a double click.
+void SendThroughWindow(QWindow& window, QEvent::Type type, Qt::MouseButton button, QPoint at,
+                       Qt::KeyboardModifiers modifiers) {
+  Qt::MouseButtons& held = QTestPrivate::qtestMouseButtons;
+  if (type == QEvent::MouseButtonPress) {
+    held |= button;
+  } else if (type == QEvent::MouseButtonRelease) {
+    held &= ~Qt::MouseButtons(button);
+  } else {
+    button = Qt::NoButton;
+  }
+  QTest::lastMouseTimestamp += 1;
+  qt_handleMouseEvent(&window, at, window.mapToGlobal(at), held, button, type, modifiers,
+                      QTest::lastMouseTimestamp);
+  if (type == QEvent::MouseButtonRelease) {
+    QTest::lastMouseTimestamp += QTest::mouseDoubleClickInterval;
+  }
+  QCoreApplication::processEvents();
+}
+
+// Mouse events go to the widget under the point, as the window system delivers them:
+// through the window while it is shown (with the mouse grabbed from press to release),
+// else straight to the widget at that point.
 void SendMouse(Control& control, QEvent::Type type, Qt::MouseButton button,
                Qt::MouseButtons buttons, int x, int y, int shift) {
-  QWidget* target = KeyTarget(control);
-  const QPointF local(x, y);
-  QMouseEvent event(type, local, target->mapToGlobal(local), button, buttons, Modifiers(shift));
+  QWidget* widget = control.Widget();
+  const QPoint local = ClientOrigin(control) + QPoint(x, y);
+  QWidget* window = widget->window();
+  if (window->isVisible() && window->windowHandle() != nullptr) {
+    SendThroughWindow(*window->windowHandle(), type, button, widget->mapTo(window, local),
+                      Modifiers(shift));
+    return;
+  }
+  QWidget* target = widget->childAt(local);
+  if (target == nullptr) {
+    target = widget;
+  }
+  const QPointF at = target->mapFrom(widget, local);
+  QMouseEvent event(type, at, target->mapToGlobal(at), button, buttons, Modifiers(shift));
   QCoreApplication::sendEvent(target, &event);
 }
 
@@ -212,6 +250,13 @@ void MouseMoveTo(Control& control, int buttons, int x, int y, int shift) {
 
 void MouseRelease(Control& control, int button, int x, int y, int shift) {
   SendMouse(control, QEvent::MouseButtonRelease, QtButton(button), Qt::NoButton, x, y, shift);
+}
+
+QPoint ClientOrigin(const Control& control) {
+  if (dynamic_cast<const PictureBox*>(&control) == nullptr) {
+    return {0, 0};
+  }
+  return static_cast<const QFrame*>(control.Widget())->contentsRect().topLeft();
 }
 
 void CloseWindow(Form& form) {

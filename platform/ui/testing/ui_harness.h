@@ -75,6 +75,9 @@ void ClickControl(Control& control);
 void MousePress(Control& control, int button, int x, int y, int shift = 0);
 void MouseMoveTo(Control& control, int buttons, int x, int y, int shift = 0);
 void MouseRelease(Control& control, int button, int x, int y, int shift = 0);
+// Where the control's mouse coordinates start inside its widget: a picture box counts
+// from inside its border.
+QPoint ClientOrigin(const Control& control);
 // Asks the window to close as its close box does.
 void CloseWindow(Form& form);
 
