@@ -74,9 +74,18 @@ bool ControlEvents::eventFilter(QObject* watched, QEvent* event) {
         OnMouse(watched, static_cast<QMouseEvent*>(event));
       }
       break;
+    case QEvent::MouseButtonDblClick:
+      // DblClick sees what the widget made of it (a text box selects the word).
+      if (control_.DblClick && !injecting_) {
+        injecting_ = true;
+        QCoreApplication::sendEvent(watched, event);
+        injecting_ = false;
+        OnMouse(watched, static_cast<QMouseEvent*>(event));
+        return true;
+      }
+      break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseMove:
-    case QEvent::MouseButtonDblClick:
       OnMouse(watched, static_cast<QMouseEvent*>(event));
       break;
     default:

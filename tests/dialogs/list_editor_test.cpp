@@ -222,6 +222,17 @@ TEST_F(ListEditorTest, AsciiTextWithABarWarnsAtTheReleaseOfAKeyPressedInIt) {
   }
 }
 
+TEST_F(ListEditorTest, DoubleClickOnAPairMarksItsCharacter) {
+  frmList& w = Open(1);
+  Type(w.txtUserHEX[0], "41 42 43");
+  QLineEdit& hex = Line(w.txtUserHEX[0]);
+  const int x = 4 + QFontMetrics(hex.font()).horizontalAdvance("41 4");  // inside the "42"
+  QTest::mouseDClick(&hex, Qt::LeftButton, {}, QPoint(x, hex.height() / 2));
+  EXPECT_TRUE(w.txtUserASC[0].HasFocus());
+  EXPECT_EQ(w.txtUserASC[0].SelStart(), 1);
+  EXPECT_EQ(w.txtUserASC[0].SelText(), "B");
+}
+
 // Never set (NULs), not hex, mixed, a length out of range, lower case, too long.
 TEST_F(ListEditorTest, CommandsTheBoxCannotShowAreKeptUntilTheRowGetsANewOne) {
   StoreAscFill("0");
