@@ -1,0 +1,52 @@
+#include "tests/windows/walked_windows.h"
+
+#include "dialogs/frm_asc_code.h"
+#include "dialogs/frm_file_info.h"
+#include "dialogs/frm_info.h"
+#include "dialogs/frm_list.h"
+#include "dialogs/frm_test.h"
+#include "mainwindow/frm_wizard.h"
+#include "project/program_state.h"
+
+namespace {
+
+// The main window with a new project, on each page, also with the transfer panel and
+// the hint line shown over it as the device flows show them.
+WalkedWindow Wizard() {
+  WalkedWindow wizard{"frmWizard",
+                      [](platform::ui::testing::UiHarness& ui) {
+                        auto window = std::make_unique<frmWizard>();
+                        window->Show();
+                        ui.QueueMessageBoxAnswer(platform::MsgResult::Yes);
+                        window->cmdNew_Click();
+                        return std::unique_ptr<platform::ui::Form>(std::move(window));
+                      },
+                      {}};
+  for (std::int16_t page = 0; page <= 4; ++page) {
+    for (bool panels : {false, true}) {
+      wizard.states.push_back([page, panels](platform::ui::Form& form) {
+        auto& w = static_cast<frmWizard&>(form);
+        std::int16_t shown = page;
+        w.ShowWizardPage(shown);
+        w.FrameTransfer.SetVisible(panels);
+        w.lblInfotext.SetVisible(panels);
+      });
+    }
+  }
+  return wizard;
+}
+
+}  // namespace
+
+// One line a window.
+const std::vector<WalkedWindow>& WalkedWindows() {
+  static const std::vector<WalkedWindow> windows = {
+      Wizard(),
+      Walk<frmInfo>("frmInfo"),
+      Walk<frmFileInfo>("frmFileInfo"),
+      Walk<frmTest>("frmTest"),
+      Walk<frmList>("frmList", [] { ListKind = 1; }),
+      Walk<frmAscCode>("frmAscCode"),
+  };
+  return windows;
+}
