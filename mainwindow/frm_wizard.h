@@ -271,6 +271,12 @@ class frmWizard : public ui::Form, public RecentFileMenu {
   void SaveProjectAs(const std::string& path);
   // The loaded message with the path, then the description box when there is one.
   void ShowLoadedMessages(TextKey LoadedKey, TextKey DescriptionKey, const std::string& Path);
+  // The read-back: one pass over the module found next, and the lists of its side.
+  struct ReadBackRun;
+  enum class ReadBackPassEnd { Done, LeavePasses, EndRun };
+  ReadBackPassEnd ReadBackPass(ReadBackRun& Run);
+  // True when the user took the autosave copy of the module's stamp as the project.
+  bool OfferAutosaveCopy(ReadBackRun& Run);
   void ReadModuleLists(const std::string& Side, bool& Ok);
   // One pass of the transfer to the module found; false after an error box.
   bool TransmitPass(bool FirstPass);

@@ -13,6 +13,7 @@ constexpr std::int16_t kResetPolls = 100;
 }  // namespace
 
 void frmWizard::ConnectDeviceFlowHandlers() {
+  cmdSearchCom.Click = [this] { cmdSearchCom_Click(); };
   CmdFactory.Click = [this] { CmdFactory_Click(); };
   CmdTransmit.Click = [this] { CmdTransmit_Click(); };
 }

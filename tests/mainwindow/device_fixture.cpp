@@ -1,12 +1,18 @@
 #include "tests/mainwindow/device_fixture.h"
 
+#include <sys/wait.h>
+
+#include <QElapsedTimer>
 #include <QTimer>
+#include <csignal>
 #include <cstdlib>
 
 #include "platform/messagebox.h"
+#include "project/flag_blocks.h"
 #include "project/program_state.h"
 #include "project/records.h"
 #include "seriallink/rs232.h"
+#include "tests/common/bench_support.h"
 
 WatchingTransport::WatchingTransport(frmWizard& w) : w_(w) {
   SetCommandTransport(this);
@@ -53,6 +59,17 @@ frmWizard& DeviceFlowTest::StartOnPage(int page) {
   return w;
 }
 
+void DeviceFlowTest::ClickWatchingTheWindow(platform::ui::Control& control) {
+  int ticks = 0;
+  QTimer ticker;
+  QObject::connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
+  ticker.start(100);
+  QElapsedTimer clock;
+  clock.start();
+  platform::ui::testing::ClickControl(control);
+  EXPECT_GE(ticks, clock.elapsed() / 300) << "the window went on handling its events";
+}
+
 std::vector<std::string> DeviceFlowTest::BoxTexts() const {
   std::vector<std::string> texts;
   for (const auto& box : ui.MessageBoxes()) {
@@ -62,7 +79,31 @@ std::vector<std::string> DeviceFlowTest::BoxTexts() const {
 }
 
 void DeviceFlowTest::UnplugAfter(int milliseconds) {
-  QTimer::singleShot(milliseconds, [this] { module->Stop(); });
+  QTimer::singleShot(milliseconds, &timers_, [this] { module->Stop(); });
+}
+
+DeviceFlowTest::~DeviceFlowTest() {
+  if (moduleProcess > 0) {
+    kill(moduleProcess, SIGKILL);
+    waitpid(moduleProcess, nullptr, 0);
+  }
+}
+
+void DeviceFlowTest::ConnectProcessKilledAfter(int milliseconds, int pcPortA, int pcPortB) {
+  std::string sideA;
+  std::string sideB;
+  moduleProcess = StartSimulatorChild(sideA, sideB);
+  ASSERT_GT(moduleProcess, 0);
+  for (const auto& [pcPort, path] : {std::pair{pcPortA, sideA}, std::pair{pcPortB, sideB}}) {
+    if (pcPort > 0) {
+      setenv(("PELVARON_COM" + std::to_string(pcPort)).c_str(), path.c_str(), 1);
+    }
+  }
+  QTimer::singleShot(milliseconds, &timers_, [this] {
+    kill(moduleProcess, SIGKILL);
+    waitpid(moduleProcess, nullptr, 0);
+    moduleProcess = -1;
+  });
 }
 
 simulator::ModuleState UsedModuleState() {
@@ -73,5 +114,27 @@ simulator::ModuleState UsedModuleState() {
   state.flagsA.fill(std::string(14, '\x11'));
   state.flagsC.fill(std::string(5, '\x22'));
   state.ports = {{{5, 1, 'E', "20240101010101"}, {4, 1, 'O', "20240101010102"}}};
+  return state;
+}
+
+simulator::ModuleState ModuleStateOf(const ProjectCommands& commands, const std::string& stampA,
+                                     const std::string& stampB) {
+  simulator::ModuleState state;
+  for (std::size_t k = 0; k < commands.size(); ++k) {
+    for (std::size_t i = 0; i < commands[k].size(); ++i) {
+      state.entries[k][i] = commands[k][i].empty() ? simulator::kEmptyEntry : commands[k][i];
+    }
+  }
+  for (std::size_t i = 0; i < CmdRecords.size(); ++i) {
+    const CommandRecord& record = CmdRecords[i];
+    state.flagsA[i] = EncodeFlagsA(record.StatusMatrix, record.Filter1Matrix,
+                                   RecordNoToModuleByte(record.BackAnswerNo),
+                                   RecordNoToModuleByte(record.TransToNo));
+    state.flagsC[i] = EncodeFlagsC(record.Filter2Matrix, RecordNoToModuleByte(record.TransTo2No));
+  }
+  state.ports[0] = {ProjHeader.Com1Baud, ProjHeader.Com1Handshake, ProjHeader.Com1Parity.bytes[0],
+                    stampA};
+  state.ports[1] = {ProjHeader.Com2Baud, ProjHeader.Com2Handshake, ProjHeader.Com2Parity.bytes[0],
+                    stampB};
   return state;
 }

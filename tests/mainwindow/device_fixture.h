@@ -1,6 +1,9 @@
 #pragma once
 
+#include <sys/types.h>
 #include <array>
+
+#include <QObject>
 #include <functional>
 #include <memory>
 #include <string>
@@ -37,19 +40,35 @@ class WatchingTransport : public CommandTransport {
 // The main window with a simulated module on pseudo-terminals.
 class DeviceFlowTest : public WizardTest {
  protected:
+  ~DeviceFlowTest() override;
   // Starts a module and plugs its side A into PC port COM<pcPortA> and its side B
   // into COM<pcPortB>; 0 leaves a side unplugged.
   simulator::ModuleSimulator& Connect(simulator::SimOptions options = {}, int pcPortA = 1,
                                       int pcPortB = 2);
   // Starts the window and moves it to the page as the user would.
   frmWizard& StartOnPage(int page);
+  // Clicks the control as the user does and checks that the window went on handling its
+  // events while the flow ran: a 100 ms timer ticked at least once in every 300 ms.
+  void ClickWatchingTheWindow(platform::ui::Control& control);
   // The texts of the boxes shown so far.
   std::vector<std::string> BoxTexts() const;
   // Pulls the module's plug after the given time, while a flow runs.
   void UnplugAfter(int milliseconds);
+  // Runs the module as a process of its own, plugged in as Connect does, and kills it
+  // (SIGKILL) after the given time while a flow runs.
+  void ConnectProcessKilledAfter(int milliseconds, int pcPortA, int pcPortB);
 
   std::unique_ptr<simulator::ModuleSimulator> module;
+  pid_t moduleProcess = -1;
+
+ private:
+  QObject timers_;  // timers set by a test end with it
 };
 
 // A module state holding something else than the factory state in every field.
 simulator::ModuleState UsedModuleState();
+
+// What a module holds once the project in memory went into it, with the stamps given;
+// commands are the raw bytes of the project's commands.
+simulator::ModuleState ModuleStateOf(const ProjectCommands& commands, const std::string& stampA,
+                                     const std::string& stampB);

@@ -119,6 +119,65 @@ INSTANTIATE_TEST_SUITE_P(
                       QuestionCase{"LowerCase", {.lowerCase = true}, 1, 0, false, "B"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// Side B against a module that answers oddly: the reset still goes through, or ends
+// with the box of its first unanswered command ("" for none).
+struct OddModuleCase {
+  const char* name;
+  simulator::SimOptions options;
+  TextKey errorBox;
+  friend void PrintTo(const OddModuleCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class FactoryOddModule : public FactoryFlowTest,
+                         public ::testing::WithParamInterface<OddModuleCase> {};
+
+TEST_P(FactoryOddModule, ResetsOrReportsItsFirstUnansweredCommand) {
+  const OddModuleCase& c = GetParam();
+  Connect(c.options, 0, 1).Core().SetState(UsedModuleState());
+  frmWizard& w = StartOnPage(1);
+  ui.QueueMessageBoxAnswer(MsgResult::Yes);
+  testing_ui::ClickControl(w.CmdFactory);
+  std::vector<std::string> expected{SideQuestion("COM2")};
+  if (c.errorBox != 0) {
+    expected.push_back(LangText[c.errorBox] + "\r\n" + gsErrorCauses);
+  }
+  expected.push_back(NewQuestion());
+  EXPECT_EQ(BoxTexts(), expected);
+  const simulator::ModuleState state = module->Core().State();
+  if (c.errorBox == 0) {
+    EXPECT_EQ(state.entries[3], simulator::FactoryState().entries[3]);
+    EXPECT_EQ(state.entries[4], simulator::FactoryState().entries[4]);
+    EXPECT_EQ(state.ports[1], simulator::ModulePortSettings{});
+  } else {
+    EXPECT_EQ(state.ports[1], UsedModuleState().ports[1]);
+  }
+  ExpectWindowAtRest(w);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Runs, FactoryOddModule,
+    ::testing::Values(OddModuleCase{"AnswersInPieces", {.pieceGapMs = 20}, 0},
+                      OddModuleCase{"OnlyAt19200", {.onlySpeed = 19200}, 0},
+                      OddModuleCase{"Release4", {.release = 4}, 0},
+                      // its echo names the next entry, which counts as no answer
+                      OddModuleCase{"AnswersForAnotherEntry", {.wrongEntry = true}, 690}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(FactoryFlowTest, ModuleKilledDuringTheResetIsReported) {
+  ConnectProcessKilledAfter(2500, 0, 1);
+  frmWizard& w = StartOnPage(1);
+  ui.QueueMessageBoxAnswer(MsgResult::Yes);
+  testing_ui::ClickControl(w.CmdFactory);
+  // A command that finds the port gone may show the port layer's box before the error.
+  const std::vector<std::string> boxes = BoxTexts();
+  ASSERT_GE(boxes.size(), 3u);
+  EXPECT_LE(boxes.size(), 4u);
+  EXPECT_EQ(boxes.front(), SideQuestion("COM2"));
+  EXPECT_EQ(boxes[boxes.size() - 2], LangText[690] + "\r\n" + gsErrorCauses);
+  EXPECT_EQ(boxes.back(), NewQuestion());
+  ExpectWindowAtRest(w);
+}
+
 TEST_F(FactoryFlowTest, ModuleFallingSilentDuringTheResetIsReported) {
   Connect({.stopAfter = 10}, 0, 1);
   frmWizard& w = StartOnPage(1);

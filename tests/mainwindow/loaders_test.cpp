@@ -1,3 +1,5 @@
+#include <unistd.h>
+
 #include <string>
 
 #include "platform/files.h"
@@ -146,6 +148,21 @@ TEST_F(LoadersTest, RefusedAutosaveCopyIsNamedInTheRecentList) {
   EXPECT_EQ(RecentFiles[0], path);
   EXPECT_TRUE(ProjHeader == header && CmdRecords == records);
   EXPECT_FALSE(w.SideADataOk || w.SideBDataOk);
+}
+
+// A language file that exists but cannot be read names no language.
+TEST_F(LoadersTest, UnreadableLanguageFileGivesDefaultMenuCaptions) {
+  // A regular file whose first byte cannot be read, even by root: memory at address 0.
+  const std::string path = program.File("Language.dat");
+  ASSERT_EQ(symlink("/proc/self/mem", path.c_str()), 0);
+  std::string bytes;
+  if (!platform::FileExists(path) || platform::ReadFileBytes(path, bytes, 1)) {
+    GTEST_SKIP() << "no unreadable regular file on this system";
+  }
+  frmWizard& w = Start();
+  for (int i = 0; i <= 4; ++i) {
+    EXPECT_EQ(w.mnuLanguageList[i].Caption(), "Default") << i;
+  }
 }
 
 }  // namespace

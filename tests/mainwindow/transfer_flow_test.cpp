@@ -2,7 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <QElapsedTimer>
-#include <QTimer>
 
 #include "platform/files.h"
 #include "platform/messagebox.h"
@@ -63,18 +62,10 @@ TEST_F(TransferFlowTest, SideASendsItsListsThenFlagBlocksThenSettingsAndStamp) {
   const CommandRecordList records = CmdRecords;
   const TimeStamp oldStamp = ProjHeader.SaveStamp;
   WatchingTransport watch(w);
-  int ticks = 0;
-  QTimer ticker;
-  QObject::connect(&ticker, &QTimer::timeout, [&ticks] { ++ticks; });
-  ticker.start(100);
-  QElapsedTimer clock;
-  clock.start();
-  testing_ui::ClickControl(w.CmdTransmit);
-  const qint64 elapsedMs = clock.elapsed();
+  ClickWatchingTheWindow(w.CmdTransmit);
 
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{LangText[578]});
   EXPECT_EQ(ui.MessageBoxes()[0].icon, mb::Information);
-  EXPECT_GE(ticks, elapsedMs / 300) << "the window went on handling its events";
 
   const std::vector<WatchingTransport::Sent> sent = ListCommands(watch);
   ASSERT_EQ(sent.size(), 160u);
@@ -223,6 +214,8 @@ INSTANTIATE_TEST_SUITE_P(
         SettingsCase{"BothModulePortsOneStamp", {}, 2, 1, true, "2", kProjectA, kProjectB},
         SettingsCase{"OneModulePortOfTwo", {}, 1, 0, true, "82", kProjectA, kUntouched},
         SettingsCase{"NoModule", {}, 0, 0, false, "81", kUntouched, kUntouched},
+        SettingsCase{"SilentModule", {.silent = true}, 1, 2, false, "81", kUntouched, kUntouched},
+        SettingsCase{"OnlyAt19200", {.onlySpeed = 19200}, 0, 1, false, "1", kUntouched, kProjectB},
         SettingsCase{
             "AnswersInPieces", {.pieceGapMs = 20}, 0, 1, false, "1", kUntouched, kProjectB},
         SettingsCase{"SideUnknown", {.lowerCase = true}, 1, 2, true, "E2", kUntouched, kUntouched},
@@ -261,15 +254,23 @@ TEST_P(TransferPortValues, ReadBackAsSent) {
   w.chkOnlyParameter.SetValue(1);
   testing_ui::ClickControl(w.CmdTransmit);
   EXPECT_EQ(BoxTexts(), std::vector<std::string>{LangText[578]});
-  std::int32_t baud = 0;
-  std::int32_t handshake = 0;
-  std::string parity;
-  std::string stamp;
-  ASSERT_TRUE(ReadPortSettings("COM1:", "9600", baud, handshake, parity, stamp, 100));
-  EXPECT_EQ(baud, v.baud);
-  EXPECT_EQ(parity, std::string(1, v.parity));
-  EXPECT_EQ(handshake, v.handshake);
-  EXPECT_EQ(stamp, ProjHeader.SaveStamp.Raw());
+  const std::string stamp = ProjHeader.SaveStamp.Raw();
+
+  // The read-back on page 1 brings them into the project and its controls.
+  Navigate(1);
+  ProjHeader.Com2Baud = 0;
+  ProjHeader.Com2Parity = FixedText<1>{};
+  ProjHeader.Com2Handshake = 1 - v.handshake;
+  ui.ClearRecords();
+  testing_ui::ClickControl(w.cmdSearchCom);
+  EXPECT_EQ(BoxTexts(), std::vector<std::string>{LangText[548]});
+  EXPECT_EQ(ProjHeader.Com2Baud, v.baud);
+  EXPECT_EQ(ProjHeader.Com2Parity.Raw(), std::string(1, v.parity));
+  EXPECT_EQ(ProjHeader.Com2Handshake, v.handshake);
+  EXPECT_EQ(ModuleStampCom2.Raw(), stamp);
+  EXPECT_EQ(w.Combo5.ListIndex(), std::string("49135").find(static_cast<char>('0' + v.baud)));
+  EXPECT_EQ(w.Combo6.ListIndex(), std::string("NOEMS").find(v.parity));
+  EXPECT_EQ(w.chkHandshakeCom2.Value(), v.handshake);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, TransferPortValues,
@@ -316,6 +317,8 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         StopCase{"SilentAfterTheSearch", {.stopAfter = 2}, nullptr, 1, 562, true},
         StopCase{"AnswersForAnotherEntry", {.wrongEntry = true}, nullptr, 1, 562, true},
+        // lists A and B and six entries of list C went in
+        StopCase{"StopsMidList", {.stopAfter = 2 + 70}, nullptr, 71, 567, false},
         StopCase{"CommandNotHex", {}, [] { CmdRecords[0].RxCom1Cmd.Set("41G2"); }, 0, 562, true},
         StopCase{"CommandPartlyUnset",
                  {},
@@ -339,6 +342,22 @@ TEST_F(TransferFlowTest, ModuleUnpluggedDuringTheTransferEndsItInOrder) {
   // The command in flight goes unanswered; a later one could not open the port.
   EXPECT_EQ(BoxTexts(), (std::vector<std::string>{LangText[562], LangText[578]}));
   EXPECT_EQ(module->Core().State().entries[0][31], simulator::kEmptyEntry) << "cut short";
+  ExpectWindowAtRest(w);
+}
+
+TEST_F(TransferFlowTest, ModuleKilledDuringTheTransferEndsItInOrder) {
+  ConnectProcessKilledAfter(3000, 1, 0);
+  frmWizard& w = StartTransferPage();
+  QElapsedTimer clock;
+  clock.start();
+  testing_ui::ClickControl(w.CmdTransmit);
+  EXPECT_LT(clock.elapsed(), 12000) << "one unanswered command, then the end";
+  // A command that finds the port gone may show the port layer's box first.
+  const std::vector<std::string> boxes = BoxTexts();
+  ASSERT_GE(boxes.size(), 2u);
+  EXPECT_LE(boxes.size(), 3u);
+  EXPECT_EQ(boxes[boxes.size() - 2], LangText[562]);
+  EXPECT_EQ(boxes.back(), LangText[578]);
   ExpectWindowAtRest(w);
 }
 
