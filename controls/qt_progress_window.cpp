@@ -1,6 +1,7 @@
 #include <QFrame>
 #include <QProgressBar>
 #include <QVBoxLayout>
+#include <algorithm>
 
 #include "controls/progress_window.h"
 #include "platform/ui/qt_support.h"
@@ -32,7 +33,11 @@ class QtProgressWindow : public ProgressWindow {
     delete frame_;
   }
 
-  void SetPos(std::int32_t position) override { bar_->setValue(position); }
+  // A position outside the range shows as its nearest end, as does one that a new
+  // range leaves outside.
+  void SetPos(std::int32_t position) override {
+    bar_->setValue(std::clamp(position, bar_->minimum(), bar_->maximum()));
+  }
   void SetStep(std::int32_t step) override { step_ = step; }
   void StepIt() override {
     // Past the upper end the bar starts again from the lower end.
@@ -42,13 +47,13 @@ class QtProgressWindow : public ProgressWindow {
     }
     bar_->setValue(next);
   }
-  void SetRange32(std::int32_t low, std::int32_t high) override { bar_->setRange(low, high); }
+  void SetRange32(std::int32_t low, std::int32_t high) override { ApplyRange(low, high); }
   void GetRange(std::int32_t& low, std::int32_t& high) const override {
     low = bar_->minimum();
     high = bar_->maximum();
   }
   void SetRange(std::int32_t packed) override {
-    bar_->setRange(packed & 0xFFFF, (packed >> 16) & 0xFFFF);
+    ApplyRange(packed & 0xFFFF, (packed >> 16) & 0xFFFF);
   }
   void SetBkColor(std::int32_t colorRef) override { SetColor(QPalette::Base, colorRef); }
   void SetBarColor(std::int32_t colorRef) override { SetColor(QPalette::Highlight, colorRef); }
@@ -62,6 +67,13 @@ class QtProgressWindow : public ProgressWindow {
   void Move(int width, int height) override { frame_->setGeometry(0, 0, width, height); }
 
  private:
+  // Qt empties a bar whose value falls outside a new range; the bar keeps it at the end.
+  void ApplyRange(int low, int high) {
+    const int shown = bar_->value();
+    bar_->setRange(low, high);
+    SetPos(shown);
+  }
+
   void SetColor(QPalette::ColorRole role, std::int32_t colorRef) {
     QPalette palette = bar_->palette();
     if (colorRef == -1) {

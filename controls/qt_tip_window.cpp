@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCursor>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStyle>
@@ -57,7 +58,10 @@ class QtTipWindow : public TipWindow {
     (which == TTDT_AUTOPOP ? visibleTime_ : initialTime_) = std::max(milliseconds, 0);
   }
 
-  void AddTool(const ToolInfo& tool) override { UpdateTipText(tool); }
+  void AddTool(const ToolInfo& tool) override {
+    tracking_ = (tool.uFlags & ttf::Track) != 0;
+    UpdateTipText(tool);
+  }
 
   void UpdateTipText(const ToolInfo& tool) override {
     text_->setText(ToQt(tool.lpszText));
@@ -78,7 +82,7 @@ class QtTipWindow : public TipWindow {
   void TrackPosition(std::int32_t packedPosition) override {
     position_ = QPoint(static_cast<std::int16_t>(packedPosition & 0xFFFF),
                        static_cast<std::int16_t>((packedPosition >> 16) & 0xFFFF));
-    popup_->move(position_ + kOffsetFromPointer);
+    Place();
   }
 
   void SetTipBkColor(std::int32_t color) override { SetColor(QPalette::Window, color); }
@@ -107,10 +111,14 @@ class QtTipWindow : public TipWindow {
     if (!active_) {
       return;
     }
-    popup_->move(position_ + kOffsetFromPointer);
+    Place();
     popup_->show();
     hideTimer_.start(visibleTime_);
   }
+
+  // A tracking tip stands at the tracked point; any other shows beside the mouse
+  // pointer, wherever the owner asks for it.
+  void Place() { popup_->move(tracking_ ? position_ : QCursor::pos() + kOffsetFromPointer); }
 
   void SetColor(QPalette::ColorRole role, std::int32_t color) {
     std::uint32_t colorRef = 0;
@@ -130,6 +138,7 @@ class QtTipWindow : public TipWindow {
   QTimer hideTimer_;
   QPoint position_;
   bool active_ = true;  // a new tip window is active
+  bool tracking_ = false;
   int visibleTime_ = 5000;
   int initialTime_ = 500;
 };

@@ -52,6 +52,7 @@ class TipWindow {
 // Makes a tip window with the given style bits owned by `owner`; nullptr when it fails.
 using TipWindowFactory = std::function<std::unique_ptr<TipWindow>(int style, QWidget* owner)>;
 
-// Tip windows drawn by Qt: a title with its icon over the text, shown near the
-// tracked position after the initial delay, hidden after the visible time.
+// Tip windows drawn by Qt: a title with its icon over the text, shown after the
+// initial delay and hidden after the visible time. A tracking tool's tip stands at the
+// tracked position; any other tool's tip shows beside the mouse pointer.
 std::unique_ptr<TipWindow> CreateQtTipWindow(int style, QWidget* owner);

@@ -57,7 +57,7 @@ void ShowPortParameters(ui::ComboBox& baudList, ui::ComboBox& parityList,
       parityList.SetListIndex(i);
     }
   }
-  if (handshake == 0 || handshake == 1) {
+  if (handshake >= ui::vb::Unchecked && handshake <= ui::vb::Grayed) {
     handshakeBox.SetValue(handshake);
   }
 }

@@ -11,12 +11,16 @@
 namespace platform::ui {
 namespace {
 
-// Hands each release on once the box has handled it (toggled and raised Click).
+// Hands each release on once the box has handled it (toggled and raised Click). The
+// user toggles between ticked and clear; only code greys the box.
 class ReleaseReportingCheckBox : public QCheckBox {
  public:
   std::function<void(QEvent*)> released;
 
  protected:
+  void nextCheckState() override {
+    setCheckState(checkState() == Qt::Checked ? Qt::Unchecked : Qt::Checked);
+  }
   void mouseReleaseEvent(QMouseEvent* event) override {
     QCheckBox::mouseReleaseEvent(event);
     Report(event);

@@ -24,7 +24,9 @@ class CommandButton : public Control {
   QPushButton* button_;
 };
 
-// Value vb::Unchecked, vb::Checked or vb::Grayed; every change of Value fires Click.
+// Value vb::Unchecked, vb::Checked or vb::Grayed (shown greyed, set from code only: a
+// click or Space ticks a greyed or clear box and clears a ticked one); every change of
+// Value fires Click.
 class CheckBox : public Control {
  public:
   CheckBox(Container& parent, std::string name, int index = -1);

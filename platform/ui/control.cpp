@@ -135,12 +135,25 @@ void Control::ApplyColors() {
 
 void Control::SetMousePointer(MousePointer pointer) {
   pointer_ = pointer;
-  ApplyPointer(*widget_, pointer_, mouseIcon_);
+  ShowPointer();
 }
 
 void Control::SetMouseIcon(const Cursor& icon) {
   mouseIcon_ = icon;
-  ApplyPointer(*widget_, pointer_, mouseIcon_);
+  ShowPointer();
+}
+
+void Control::ShowPointer() {
+  pointerPending_ = form_->Pointer() == MousePointer::Hourglass;
+  if (!pointerPending_) {
+    ApplyPointer(*widget_, pointer_, mouseIcon_);
+  }
+}
+
+void Control::ShowPendingPointer() {
+  if (pointerPending_) {
+    ShowPointer();
+  }
 }
 
 std::string Control::ToolTipText() const {

@@ -86,6 +86,8 @@ class Control : public NamedItem {
   void SetMousePointer(MousePointer pointer);
   const Cursor& MouseIcon() const { return mouseIcon_; }
   void SetMouseIcon(const Cursor& icon);
+  // A pointer set while the form showed the hourglass shows once it ends.
+  void ShowPendingPointer();
 
   std::string ToolTipText() const;
   void SetToolTipText(const std::string& text);
@@ -140,8 +142,11 @@ class Control : public NamedItem {
   ControlEvents* events_ = nullptr;
   OleColor foreColor_ = vbWindowText;
   OleColor backColor_ = vbButtonFace;
+  void ShowPointer();
+
   MousePointer pointer_ = MousePointer::Default;
   Cursor mouseIcon_;
+  bool pointerPending_ = false;
 };
 
 }  // namespace platform::ui

@@ -38,4 +38,33 @@ void ApplyPointer(QWidget& widget, MousePointer pointer, const Cursor& icon) {
   }
 }
 
+void WaitCursor::Show(QWidget& window) {
+  if (shown_) {
+    return;
+  }
+  shown_ = true;
+  QList<QWidget*> widgets = window.findChildren<QWidget*>();
+  widgets.prepend(&window);
+  for (QWidget* widget : widgets) {
+    const bool own = widget->testAttribute(Qt::WA_SetCursor);
+    kept_.push_back({widget, own, own ? widget->cursor() : QCursor()});
+    widget->setCursor(Qt::WaitCursor);
+  }
+}
+
+void WaitCursor::Restore() {
+  for (const Kept& kept : kept_) {
+    if (kept.widget == nullptr) {
+      continue;
+    }
+    if (kept.own) {
+      kept.widget->setCursor(kept.cursor);
+    } else {
+      kept.widget->unsetCursor();
+    }
+  }
+  kept_.clear();
+  shown_ = false;
+}
+
 }  // namespace platform::ui

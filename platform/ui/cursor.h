@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QCursor>
+#include <QPointer>
 #include <QWidget>
 #include <string>
+#include <vector>
 
 namespace platform::ui {
 
@@ -24,5 +26,23 @@ class Cursor {
 
 // Sets the widget's cursor for the pointer; Custom shows the icon.
 void ApplyPointer(QWidget& widget, MousePointer pointer, const Cursor& icon);
+
+// The hourglass over one window and every widget in it, at once; other windows keep
+// their pointers. Restore gives each widget back the cursor it had.
+class WaitCursor {
+ public:
+  void Show(QWidget& window);
+  void Restore();
+  bool Shown() const { return shown_; }
+
+ private:
+  struct Kept {
+    QPointer<QWidget> widget;
+    bool own = false;  // the widget had a cursor of its own
+    QCursor cursor;
+  };
+  std::vector<Kept> kept_;
+  bool shown_ = false;
+};
 
 }  // namespace platform::ui

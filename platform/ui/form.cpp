@@ -2,7 +2,6 @@
 
 #include <QCloseEvent>
 #include <QEventLoop>
-#include <QGuiApplication>
 #include <QMenu>
 #include <QScreen>
 #include <QWindow>
@@ -259,17 +258,18 @@ void Form::SetBackColor(OleColor color) {
   }
 }
 
+// The hourglass shows at once over the window and every control in it, as that of a
+// long handler must, but not over a message box or another window opened meanwhile.
 void Form::SetMousePointer(MousePointer pointer) {
   pointer_ = pointer;
-  // The application-wide override shows at once and over every control, as the
-  // hourglass of a long handler must.
-  while (QGuiApplication::overrideCursor() != nullptr) {
-    QGuiApplication::restoreOverrideCursor();
-  }
   if (pointer == MousePointer::Hourglass) {
-    QGuiApplication::setOverrideCursor(Qt::WaitCursor);
-  } else {
-    ApplyPointer(*window_, pointer, mouseIcon_);
+    waitCursor_.Show(*window_);
+    return;
+  }
+  waitCursor_.Restore();
+  ApplyPointer(*window_, pointer, mouseIcon_);
+  for (Control* control : Controls()) {
+    control->ShowPendingPointer();
   }
 }
 

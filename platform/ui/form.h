@@ -67,7 +67,8 @@ class Form : public Container, public platform::FormTextTarget {
   OleColor BackColor() const { return backColor_; }
   void SetBackColor(OleColor color);
   MousePointer Pointer() const { return pointer_; }
-  // Hourglass and default act at once, also while a handler runs.
+  // Hourglass and default act at once, also while a handler runs; the hourglass shows
+  // over this window only.
   void SetMousePointer(MousePointer pointer);
   const Cursor& MouseIcon() const { return mouseIcon_; }
   void SetMouseIcon(const Cursor& icon);
@@ -107,6 +108,7 @@ class Form : public Container, public platform::FormTextTarget {
   OleColor backColor_ = vbButtonFace;
   MousePointer pointer_ = MousePointer::Default;
   Cursor mouseIcon_;
+  WaitCursor waitCursor_;
 };
 
 }  // namespace platform::ui

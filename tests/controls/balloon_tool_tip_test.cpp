@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QCursor>
+#include <QTest>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -240,6 +243,50 @@ TEST_F(BalloonToolTipTest, QtTipWindowCanBeDrivenHeadless) {
   real.SetTipText("Text");
   real.SetEnabled(false);
   real.Destroy();
+}
+
+// The Qt tip window on screen, or nullptr while none shows.
+QWidget* ShownTip() {
+  for (QWidget* widget : QApplication::topLevelWidgets()) {
+    if (widget->windowType() == Qt::ToolTip && widget->isVisible()) {
+      return widget;
+    }
+  }
+  return nullptr;
+}
+
+// The matrix editors' tip is no tracking tip: it shows beside the mouse pointer
+// whatever point Show gets (they pass grid coordinates without a window). A tracking
+// tip stands at the point Show gives, in the client window's coordinates.
+TEST(QtTipPosition, BesideThePointerOrAtTheTrackedPoint) {
+  platform::ui::testing::UiHarness harness;
+  QWidget grid;
+  grid.setGeometry(100, 80, 200, 150);
+  grid.show();
+  struct Case {
+    bool popupOnDemand;
+    QPoint pointer;
+    QPoint expected;
+  };
+  for (const Case& c : {Case{false, {300, 200}, {312, 216}}, Case{false, {420, 90}, {432, 106}},
+                        Case{true, {300, 200}, {110, 100}}, Case{true, {420, 90}, {110, 100}}}) {
+    SCOPED_TRACE(std::to_string(c.popupOnDemand) + " " + std::to_string(c.pointer.x()));
+    CBalloonToolTip tip;
+    tip.SetPopupOnDemand(c.popupOnDemand);
+    tip.SetDelayTime(0);
+    tip.CreateToolTip(&grid);
+    tip.SetEnabled(true);
+    QCursor::setPos(c.pointer);
+    tip.Show(10, 20, c.popupOnDemand ? &grid : nullptr);
+    tip.SetTipText("Eingang 3");
+    QTRY_VERIFY(ShownTip() != nullptr);
+    EXPECT_EQ(ShownTip()->pos(), c.expected);
+    // The next move takes a tip beside the pointer along.
+    QCursor::setPos(c.pointer + QPoint(5, 7));
+    tip.Show(11, 20, c.popupOnDemand ? &grid : nullptr);
+    EXPECT_EQ(ShownTip()->pos(),
+              c.popupOnDemand ? c.expected + QPoint(1, 0) : c.expected + QPoint(5, 7));
+  }
 }
 
 }  // namespace

@@ -252,4 +252,33 @@ TEST(ProgressBarQt, SunkenEdgeStaysVisibleRoundTheBar) {
   EXPECT_EQ(shown, QRect(edge, edge, 240 - 2 * edge, 24 - 2 * edge));
 }
 
+// A position outside the range shows as the nearest end, also one that a new range
+// leaves outside; Position still reads what was set.
+TEST(ProgressBarQt, PositionOutsideTheRangeShowsAsItsNearestEnd) {
+  platform::ui::testing::UiHarness harness;
+  platform::ui::Form form("frmWizard");
+  ProgressBar ProgressBar1(form, "ProgressBar1");
+  ProgressBar1.ReadProperties({{"Smooth", -1}, {"Min", 1}});
+  ProgressBar1.SetMax(50);
+  const auto* qtBar = ProgressBar1.Widget()->findChild<QProgressBar*>();
+  ASSERT_NE(qtBar, nullptr);
+  const struct {
+    std::int32_t position;
+    int shown;
+  } cases[] = {{25, 25}, {80, 50}, {51, 50}, {0, 1}, {-7, 1}, {50, 50}, {1, 1}};
+  for (const auto& c : cases) {
+    ProgressBar1.SetPosition(c.position);
+    EXPECT_EQ(qtBar->value(), c.shown) << c.position;
+    EXPECT_EQ(ProgressBar1.Position(), c.position);
+  }
+  ProgressBar1.SetPosition(40);
+  ProgressBar1.SetMax(20);
+  EXPECT_EQ(qtBar->value(), 20);
+  ProgressBar1.SetMin(10);
+  ProgressBar1.SetMax(15);
+  EXPECT_EQ(qtBar->value(), 15);
+  ProgressBar1.SetMin(16);
+  EXPECT_EQ(qtBar->value(), 16);
+}
+
 }  // namespace

@@ -95,6 +95,21 @@ TEST_F(PortParametersTest, ShowParametersSelectsOnlyKnownValues) {
   EXPECT_EQ(ProjHeader.Com2Parity.bytes[0], 'n');
 }
 
+// The handshake box takes 0, 1 and 2: a stored 2 shows it greyed until the user
+// ticks it.
+TEST_F(PortParametersTest, StoredHandshakeTwoShowsTheBoxGreyed) {
+  frmWizard& w = Start();
+  ProjHeader.Com1Handshake = 2;
+  w.IsLoading = true;
+  w.ShowCom1Parameters();
+  w.IsLoading = false;
+  EXPECT_EQ(w.chkHandshakeCom1.Value(), platform::ui::vb::Grayed);
+  EXPECT_EQ(ProjHeader.Com1Handshake, 2);
+  platform::ui::testing::PressKey(w.chkHandshakeCom1, 32);
+  EXPECT_EQ(w.chkHandshakeCom1.Value(), 1);
+  EXPECT_EQ(ProjHeader.Com1Handshake, 1);
+}
+
 TEST_F(PortParametersTest, TwoPortBoxesAgree) {
   frmWizard& w = Start();
   w.chkTwoPort.SetValue(1);

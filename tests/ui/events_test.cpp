@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QImage>
+
 #include "platform/ui/testing/ui_harness.h"
 #include "platform/ui/ui.h"
 
@@ -226,6 +228,27 @@ TEST_F(EventsTest, FocusMovesFromCodeAndRaisesFocusEvents) {
   EXPECT_FALSE(form.txtInfo[1].HasFocus());
   EXPECT_EQ(got, 1);
   EXPECT_EQ(lost, 1);
+}
+
+// Value 2 shows the box greyed, unlike 0 and 1; the user only ticks and clears it.
+TEST_F(EventsTest, GreyedCheckBoxShowsAsSuchAndTheUserTicksOrClearsIt) {
+  form.chkOn.Move(10, 150, 120, 24);
+  form.Show();
+  std::vector<QImage> looks;
+  for (int value : {vb::Unchecked, vb::Checked, vb::Grayed}) {
+    form.chkOn.SetValue(value);
+    EXPECT_EQ(form.chkOn.Value(), value);
+    looks.push_back(form.chkOn.Widget()->grab().toImage());
+  }
+  EXPECT_NE(looks[2], looks[0]);
+  EXPECT_NE(looks[2], looks[1]);
+  std::vector<int> seen;
+  form.chkOn.Click = [&] { seen.push_back(form.chkOn.Value()); };
+  testing::ClickControl(form.chkOn);
+  testing::ClickControl(form.chkOn);
+  testing::PressKey(form.chkOn, 32);
+  testing::ClickControl(form.chkOn);
+  EXPECT_EQ(seen, (std::vector<int>{1, 0, 1, 0}));
 }
 
 }  // namespace

@@ -1,9 +1,12 @@
 #include <gtest/gtest.h>
 
 #include <QGuiApplication>
+#include <QTest>
+#include <QWindow>
 
 #include "platform/ui/testing/ui_harness.h"
 #include "platform/ui/ui.h"
+#include "tests/ui/gallery_form.h"
 
 namespace platform::ui {
 namespace {
@@ -116,16 +119,43 @@ TEST_F(FormTest, EndProgramIsOnlyRecordedUnderTheHarness) {
   EXPECT_FALSE(harness.ProgramEnded());
 }
 
-TEST_F(FormTest, PointerShowsHourglassAtOnceAndCustomIcons) {
-  form.SetMousePointer(MousePointer::Hourglass);
-  form.SetMousePointer(MousePointer::Hourglass);  // twice, then one Default restores
-  ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
-  EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
-  form.SetMousePointer(MousePointer::Default);
-  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+// The pointer the window system shows over a control of a shown form.
+Qt::CursorShape PointerOver(Form& form, Control& control) {
+  QTest::mouseMove(form.Window()->windowHandle(),
+                   control.Widget()->mapTo(form.Window(), QPoint(8, 8)));
+  return form.Window()->windowHandle()->cursor().shape();
+}
+
+// The hourglass of a long handler shows at once over its window and every control in
+// it; a message box or a window opened meanwhile shows its own pointers.
+TEST(FormPointer, HourglassShowsOverItsFormOnly) {
+  testing::UiHarness harness;
+  frmGallery form;
+  frmGallery other;
+  form.Show();
+  other.Show();
   form.cmdOK.SetMouseIcon(Cursor::Hand());
   form.cmdOK.SetMousePointer(MousePointer::Custom);
-  EXPECT_EQ(form.cmdOK.Widget()->cursor().shape(), Qt::PointingHandCursor);
+  form.SetMousePointer(MousePointer::Hourglass);
+  form.SetMousePointer(MousePointer::Hourglass);  // twice, then one Default restores
+  EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+  for (Control* control :
+       {static_cast<Control*>(&form.txtNotes), static_cast<Control*>(&form.cmdOK),
+        static_cast<Control*>(&form.lblInfo)}) {
+    EXPECT_EQ(PointerOver(form, *control), Qt::WaitCursor) << control->Name();
+  }
+  EXPECT_EQ(PointerOver(other, other.txtNotes), Qt::IBeamCursor);
+  EXPECT_EQ(PointerOver(other, other.lblInfo), Qt::ArrowCursor);
+  // A pointer set meanwhile shows once the hourglass ends.
+  form.lblInfo.SetMouseIcon(Cursor::Hand());
+  form.lblInfo.SetMousePointer(MousePointer::Custom);
+  EXPECT_EQ(PointerOver(form, form.lblInfo), Qt::WaitCursor);
+  form.SetMousePointer(MousePointer::Default);
+  EXPECT_EQ(PointerOver(form, form.txtNotes), Qt::IBeamCursor);
+  EXPECT_EQ(PointerOver(form, form.txtName), Qt::IBeamCursor);
+  EXPECT_EQ(PointerOver(form, form.cmdOK), Qt::PointingHandCursor);
+  EXPECT_EQ(PointerOver(form, form.lblInfo), Qt::PointingHandCursor);
+  EXPECT_EQ(PointerOver(form, form.chkOn), Qt::ArrowCursor);
   form.cmdOK.SetMousePointer(MousePointer::Default);
   EXPECT_FALSE(form.cmdOK.Widget()->testAttribute(Qt::WA_SetCursor));
 }
