@@ -45,7 +45,11 @@ const std::vector<WalkedWindow>& WalkedWindows() {
       Walk<frmInfo>("frmInfo"),
       Walk<frmFileInfo>("frmFileInfo"),
       Walk<frmTest>("frmTest"),
-      Walk<frmList>("frmList", [] { ListKind = 1; }),
+      Walk<frmList>("frmList",  // on page 2, with both page arrows shown
+                    [] {
+                      ListKind = 1;
+                      ListRecordNo = 8;
+                    }),
       Walk<frmAscCode>("frmAscCode"),
   };
   return windows;
