@@ -19,8 +19,14 @@ Control::Control(Container& parent, std::string name, int index, QWidget* widget
   form_->Register(*this);
 }
 
+// A widget that goes with the focus loses it: no handler runs then, as the form that
+// holds it may be half destroyed. The events object went already with a widget deleted
+// by its parent.
 Control::~Control() {
   form_->Unregister(*this);
+  if (widget_ != nullptr) {
+    delete events_;
+  }
   delete widget_;
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QImage>
+#include <memory>
 
 #include "platform/ui/testing/ui_harness.h"
 #include "platform/ui/ui.h"
@@ -249,6 +250,20 @@ TEST_F(EventsTest, GreyedCheckBoxShowsAsSuchAndTheUserTicksOrClearsIt) {
   testing::PressKey(form.chkOn, 32);
   testing::ClickControl(form.chkOn);
   EXPECT_EQ(seen, (std::vector<int>{1, 0, 1, 0}));
+}
+
+// The focused box of a window that is destroyed loses its focus on the way; its
+// handler would find the form half gone.
+TEST_F(EventsTest, AControlBeingDestroyedRaisesNothing) {
+  auto doomed = std::make_unique<EventForm>();
+  doomed->Show();
+  int lost = 0;
+  doomed->txtInfo.LostFocus = [&lost](int) { ++lost; };
+  doomed->txtInfo[3].SetFocus();
+  testing::ProcessEvents();
+  ASSERT_TRUE(doomed->txtInfo[3].HasFocus());
+  doomed.reset();
+  EXPECT_EQ(lost, 0);
 }
 
 }  // namespace
