@@ -15,6 +15,7 @@ frmWizard::frmWizard() : ui::Form("frmWizard") {
   ConnectDeviceFlowHandlers();
   ConnectProjectFileHandlers();
   ConnectListButtonHandlers();
+  ConnectDialogButtonHandlers();
   ConnectStartPageHandlers();
   SetRecentFileMenu(this);
 }

@@ -6,7 +6,9 @@
 
 #include "controls/progress_bar.h"
 #include "dialogs/frm_file_info.h"
+#include "dialogs/frm_filter.h"
 #include "dialogs/frm_info.h"
+#include "dialogs/frm_status.h"
 #include "dialogs/frm_test.h"
 #include "platform/ui/ui.h"
 #include "project/recent_files.h"
@@ -180,6 +182,8 @@ class frmWizard : public ui::Form, public RecentFileMenu {
   frmFileInfo FileInfoWindow;
   frmInfo InfoWindow;
   frmTest TestWindow;
+  frmFilter FilterWindow;
+  frmStatus StatusWindow;
 
   // Start-up and shutdown.
   void Form_Load() override;
@@ -245,6 +249,13 @@ class frmWizard : public ui::Form, public RecentFileMenu {
   // Language menu.
   void SetLanguageMenu();
 
+  // Dialog buttons.
+  void CmdFileInfo_Click();
+  void cmdFilter1B_Click();
+  void cmdFilter2B_Click();
+  void cmdStatusList2_Click();
+  void cmdStatusList3_Click();
+
   // RecentFileMenu: the items of mnuRFileList.
   void SetItemVisible(int index, bool visible) override;
   void SetItemCaption(int index, const std::string& caption) override;
@@ -266,6 +277,7 @@ class frmWizard : public ui::Form, public RecentFileMenu {
   void ConnectDeviceFlowHandlers();
   void ConnectProjectFileHandlers();
   void ConnectListButtonHandlers();
+  void ConnectDialogButtonHandlers();
   // The project just read into the controls, both sides marked present.
   void ShowLoadedProject();
   void SaveProjectAs(const std::string& path);

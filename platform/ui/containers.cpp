@@ -100,6 +100,10 @@ PictureBox::PictureBox(Container& parent, std::string name, int index)
 
 PictureBox::~PictureBox() = default;
 
+QWidget* PictureBox::ChildArea() {
+  return surface_;
+}
+
 // A hidden widget gets its resize events only when shown; drawing must not wait.
 void PictureBox::FitSurface() const {
   surface_->setGeometry(static_cast<QFrame*>(Widget())->contentsRect());

@@ -32,7 +32,8 @@ class PictureBox : public Control, public Container {
  public:
   PictureBox(Container& parent, std::string name, int index = -1);
   ~PictureBox() override;
-  QWidget* ChildArea() override { return Widget(); }
+  // Controls inside lie on the drawing surface, inside the border.
+  QWidget* ChildArea() override;
   Form& ParentForm() override { return Control::ParentForm(); }
 
   // The drawing surface; drawing shows at the next repaint (Refresh or the event loop).

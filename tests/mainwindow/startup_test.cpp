@@ -181,7 +181,8 @@ TEST_F(StartupTest, EveryCaptionOfTheTableHasItsControl) {
   for (platform::ui::Form* form :
        {static_cast<platform::ui::Form*>(&w), static_cast<platform::ui::Form*>(&w.FileInfoWindow),
         static_cast<platform::ui::Form*>(&w.InfoWindow), static_cast<platform::ui::Form*>(&list),
-        static_cast<platform::ui::Form*>(&chart)}) {
+        static_cast<platform::ui::Form*>(&chart), static_cast<platform::ui::Form*>(&w.FilterWindow),
+        static_cast<platform::ui::Form*>(&w.StatusWindow)}) {
     int found = 0;
     for (const CaptionText& caption : CaptionTable()) {
       if (caption.form == form->Name()) {
