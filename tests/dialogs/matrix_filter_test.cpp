@@ -195,11 +195,11 @@ TEST_F(FilterTest, TipOnlyWithItsBoxAndOffOutsideTheGrid) {
   EXPECT_EQ(window.lblSelInfo.Caption(), "Rx-COM1: 4. rx1 4         Tx-COM1: 3. tx1 3");
   EXPECT_EQ(window.ToolTip.TipText(), "");
   window.chkTip.SetValue(Checked);
-  testing_ui::MouseMoveTo(window.picStatus, 0, CellMiddleX(2), CellMiddleY(3));
+  testing_ui::MouseMoveTo(window.picStatus, 0, CellMiddleX(2) + 1, CellMiddleY(3));
   EXPECT_TRUE(window.ToolTip.Enabled());
   testing_ui::MouseMoveTo(window.picHold, 0, 40, 40);
   EXPECT_FALSE(window.ToolTip.Enabled());
-  testing_ui::MouseMoveTo(window.picStatus, 0, CellMiddleX(2), CellMiddleY(3));
+  testing_ui::MouseMoveTo(window.picStatus, 0, CellMiddleX(2), CellMiddleY(3) + 1);
   testing_ui::MouseMoveTo(window.lblSelInfo, 0, 5, 5);
   EXPECT_FALSE(window.ToolTip.Enabled());
   EXPECT_EQ(window.lblSelInfo.Caption(), "Rx-COM1: 4. rx1 4         Tx-COM1: 3. tx1 3");

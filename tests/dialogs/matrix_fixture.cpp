@@ -44,15 +44,9 @@ void MatrixTest::ClickCell(MatrixEditor& window, int X, int Y) {
 }
 
 void MatrixTest::Drag(MatrixEditor& window, int fromX, int fromY, int toX, int toY) {
-  DragPixels(window, CellMiddleX(fromX), CellMiddleY(fromY), CellMiddleX(toX), CellMiddleY(toY),
-             CellMiddleX(toX), CellMiddleY(toY));
-}
-
-void MatrixTest::DragPixels(MatrixEditor& window, int pressX, int pressY, int moveX, int moveY,
-                            int releaseX, int releaseY) {
-  testing_ui::MousePress(window.picStatus, 1, pressX, pressY);
-  testing_ui::MouseMoveTo(window.picStatus, 1, moveX, moveY);
-  testing_ui::MouseRelease(window.picStatus, 1, releaseX, releaseY);
+  testing_ui::MousePress(window.picStatus, 1, CellMiddleX(fromX), CellMiddleY(fromY));
+  testing_ui::MouseMoveTo(window.picStatus, 1, CellMiddleX(toX), CellMiddleY(toY));
+  testing_ui::MouseRelease(window.picStatus, 1, CellMiddleX(toX), CellMiddleY(toY));
 }
 
 void MatrixTest::Key(MatrixEditor& window, int keyCode, int shift) {

@@ -24,9 +24,6 @@ class MatrixTest : public ::testing::Test {
   static void ClickCell(MatrixEditor& window, int X, int Y);
   // Press in one cell, move to the other, release there.
   static void Drag(MatrixEditor& window, int fromX, int fromY, int toX, int toY);
-  // The same in grid pixels, with the release point apart from the last move.
-  static void DragPixels(MatrixEditor& window, int pressX, int pressY, int moveX, int moveY,
-                         int releaseX, int releaseY);
   static void Key(MatrixEditor& window, int keyCode, int shift = 0);
   void StoreSetting(const std::string& section, const std::string& value);
   std::string StoredSetting(const std::string& section);

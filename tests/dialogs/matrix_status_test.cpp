@@ -112,7 +112,7 @@ TEST_F(StatusTest, ToolTipBoxIsTickedAtEveryOpeningAndNothingIsStored) {
   window.Show();
   EXPECT_EQ(window.chkTip.Value(), platform::ui::vb::Checked);
   EXPECT_EQ(window.lblSelInfo.Caption(), "");
-  testing_ui::MouseMoveTo(window.picStatus, 0, CellMiddleX(1), CellMiddleY(0));
+  testing_ui::MouseMoveTo(window.picStatus, 0, CellMiddleX(1) + 1, CellMiddleY(0));
   EXPECT_EQ(window.ToolTip.Title(), "Status Register");
   EXPECT_EQ(window.ToolTip.TipText(), "Rx-COM1: 1. rx1 1\r\nTx-COM1: 2. tx1 2");
   window.cmdOK.PerformClick();

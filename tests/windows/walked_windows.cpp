@@ -2,8 +2,10 @@
 
 #include "dialogs/frm_asc_code.h"
 #include "dialogs/frm_file_info.h"
+#include "dialogs/frm_filter.h"
 #include "dialogs/frm_info.h"
 #include "dialogs/frm_list.h"
+#include "dialogs/frm_status.h"
 #include "dialogs/frm_test.h"
 #include "mainwindow/frm_wizard.h"
 #include "project/program_state.h"
@@ -51,6 +53,9 @@ const std::vector<WalkedWindow>& WalkedWindows() {
                       ListRecordNo = 8;
                     }),
       Walk<frmAscCode>("frmAscCode"),
+      Walk<frmFilter>("frmFilter", [] { FilterSide = 0; }),
+      Walk<frmFilter>("frmFilterCom2", [] { FilterSide = 1; }),
+      Walk<frmStatus>("frmStatus", [] { FilterSide = 0; }),
   };
   return windows;
 }
