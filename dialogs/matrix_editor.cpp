@@ -72,6 +72,7 @@ void MatrixEditor::LayOutGrid() {
     bold->SetFontSize(8.25);
     bold->SetFontBold(true);
   }
+  lblSelInfo.SetWordWrap(false);  // one line, cut at the window's edge
   lblInfo.ForEach([](ui::Label& label) {
     label.SetAlignment(ui::Alignment::Center);
     label.SetFontSize(9.75);

@@ -21,6 +21,8 @@ class MatrixScreenshotTest : public MatrixTest, public ::testing::WithParamInter
         "berwachung");
     CmdRecords[2].RxCom1Info.Set("Sehr langer Befehlsname");
     CmdRecords[3].TxCom1Info.Set("");
+    CmdRecords[5].TxCom1Info.Set(
+        "Ein Name mit vierundsechzig Zeichen, der die Statuszeile f\xFCllt!!");
     for (std::size_t r = 0; r < CmdRecords.size(); ++r) {
       for (std::size_t c = 0; c < kMatrixColumns; ++c) {
         CmdRecords[r].StatusMatrix[c] = static_cast<std::uint8_t>((r + c) % 3);
