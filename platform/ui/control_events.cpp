@@ -152,7 +152,9 @@ void ControlEvents::OnMouse(QObject* watched, QMouseEvent* event) {
                           ? event->position()
                           : origin_->mapFromGlobal(source->mapToGlobal(event->position()));
   const bool dragging = event->type() == QEvent::MouseMove && event->buttons() != Qt::NoButton;
-  if (container_ && !dragging && origin_->childAt(pos.toPoint()) != nullptr) {
+  // A move that reached the container from one of its children (or from its surface,
+  // already seen there) is not the container's own.
+  if (container_ && !dragging && source->childAt(event->position().toPoint()) != nullptr) {
     return;
   }
   const auto x = static_cast<float>(pos.x());

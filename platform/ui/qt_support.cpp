@@ -61,6 +61,12 @@ int VirtualKeyCode(int qtKey) {
       return vk;
     }
   }
+  // Every other character key ("|", "!", "ä") has a code too, as on the keyboards the
+  // handlers were written for; without one its release would reach no KeyUp.
+  constexpr int kOtherCharacterKey = 223;
+  if (qtKey >= Qt::Key_Exclam && qtKey <= Qt::Key_ydiaeresis) {
+    return kOtherCharacterKey;
+  }
   return 0;
 }
 
