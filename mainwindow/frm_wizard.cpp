@@ -17,6 +17,9 @@ frmWizard::frmWizard() : ui::Form("frmWizard") {
   ConnectListButtonHandlers();
   ConnectDialogButtonHandlers();
   ConnectStartPageHandlers();
+  ConnectLinkPage2Handlers();
+  ConnectLinkPage3Handlers();
+  ConnectHoverHandlers();
   SetRecentFileMenu(this);
 }
 

@@ -223,6 +223,45 @@ class frmWizard : public ui::Form, public RecentFileMenu {
   // The list editor for a whole list.
   void cmdList_Click(int Index);
 
+  // Link page 2 (COM1 to COM2): row r shows record VScroll1 x 4 + r.
+  void ShowLinkPage1();
+  void StoreLinkRow1(int Row);
+  void txtInfo_KeyPress(int Index, int& KeyAscii);
+  void txtInfo_KeyUp(int Index, int& KeyCode, int Shift);
+  void txtUserASC_KeyPress(int Index, int& KeyAscii);
+  void txtUserASC_KeyUp(int Index, int& KeyCode, int Shift);
+  void txtUserHEX_KeyPress(int Index, int& KeyAscii);
+  void txtUserHEX_Change(int Index);
+  void txtUserHEX_KeyUp(int Index, int& KeyCode, int Shift);
+  void txtUserHEX_DblClick(int Index);
+  void txtUserHEX_LostFocus(int Index);
+  void cmbBackAnswer_Click(int Index);
+  void cmbTransTo_Click(int Index);
+  void cmdListBack_Click(int Index);
+  void cmdListTo_Click(int Index);
+  void VScroll1_Change();
+  void imgUpDownList_Click(int Index);
+
+  // Link page 3 (COM2 to COM1): row r shows record VScroll2 x 4 + r.
+  void ShowLinkPage2();
+  void StoreLinkRow2(int Row);
+  void txtInfo2_KeyPress(int Index, int& KeyAscii);
+  void txtInfo2_KeyUp(int Index, int& KeyCode, int Shift);
+  void txtUserASC2_KeyPress(int Index, int& KeyAscii);
+  void txtUserASC2_KeyUp(int Index, int& KeyCode, int Shift);
+  void txtUserHEX2_KeyPress(int Index, int& KeyAscii);
+  void txtUserHEX2_Change(int Index);
+  void txtUserHEX2_KeyUp(int Index, int& KeyCode, int Shift);
+  void txtUserHEX2_DblClick(int Index);
+  void txtUserHEX2_LostFocus(int Index);
+  void cmbTransTo2_Click(int Index);
+  void cmdListTo2_Click(int Index);
+  void VScroll2_Change();
+  void imgUpDownList2_Click(int Index);
+
+  // The signal-flow picture of the row under the mouse: Index 0..3 page 2, 4..7 page 3.
+  void picListgrp_MouseMove(int Index, int Button, int Shift, float X, float Y);
+
   // Start page, links and cursors.
   void SetHandCursors();
   void PicGermanyShow_MouseDown(int Button, int Shift, float X, float Y);
@@ -278,6 +317,9 @@ class frmWizard : public ui::Form, public RecentFileMenu {
   void ConnectProjectFileHandlers();
   void ConnectListButtonHandlers();
   void ConnectDialogButtonHandlers();
+  void ConnectLinkPage2Handlers();
+  void ConnectLinkPage3Handlers();
+  void ConnectHoverHandlers();
   // The project just read into the controls, both sides marked present.
   void ShowLoadedProject();
   void SaveProjectAs(const std::string& path);

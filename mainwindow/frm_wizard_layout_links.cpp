@@ -9,18 +9,34 @@ constexpr int kRowLeft = 4;
 constexpr int kRowTop = 32;
 constexpr int kRowPitch = 94;
 constexpr int kLinkLeft = 508;  // the link column of a row
+constexpr int kScrollLeft = 810;
+constexpr int kArrowSize = 22;
 
+// The page arrows stand at the ends of the scroll bar, whose own arrow buttons lie
+// beyond the edges of the list and are cut off, so that one pair of arrows shows.
 void LayoutEditList(ui::PictureBox& editList, ui::CommandButton& statusButton,
                     ui::VScrollBar& scroll, ui::ControlArray<ui::Image>& upDown) {
-  editList.Move(8, 150, 837, 410);
+  constexpr int kListHeight = 410;
+  constexpr int kCutOff = 16;  // more than the height of a scroll bar's arrow button
+  editList.Move(8, 150, 837, kListHeight);
   statusButton.Move(4, 4, 160, 24);
-  scroll.Move(810, 58, 22, 300);
+  scroll.Move(kScrollLeft, -kCutOff, kArrowSize, kListHeight + 2 * kCutOff);
   scroll.SetMin(0);
   scroll.SetMax(7);
   scroll.SetSmallChange(1);
   scroll.SetLargeChange(1);
-  upDown[0].Move(810, 32, 22, 22);
-  upDown[1].Move(810, 362, 22, 22);
+  upDown[0].Move(kScrollLeft, 0, kArrowSize, kArrowSize);
+  upDown[1].Move(kScrollLeft, kListHeight - kArrowSize, kArrowSize, kArrowSize);
+  upDown[0].SetVisible(false);  // the first page is on show
+}
+
+// A number label and its name label in a signal-flow picture.
+void LayoutFlowLabels(ui::Label& number, ui::Label& name, int left, int top) {
+  number.Move(left, top, 44, 16);
+  number.SetFontBold(true);
+  name.Move(left + 44, top, 168, 16);
+  number.SetTransparent(true);
+  name.SetTransparent(true);
 }
 
 void LayoutEntryColumn(ui::Label& number, ui::Label& nameLabel, ui::TextBox& name,
@@ -49,25 +65,21 @@ void LayoutLink(ui::Image& arrow, ui::Label& caption, ui::ComboBox& list,
 
 }  // namespace
 
+// The places match the lanes drawn into the page pictures: page 2 has the incoming
+// command and its COM2 link on top, the same command and its back answer below.
 void frmWizard::LayoutLinkPage2() {
   PicInfo1.Move(8, 4, 580, 140);
   PicInfo1.SetBorderStyle(1);
-  for (int j = 0; j <= 3; ++j) {
-    const int left = j % 2 == 0 ? 12 : 356;
-    const int top = j < 2 ? 14 : 84;
-    lblListNr[j].Move(left, top, 40, 16);
-    lblListNr[j].SetFontBold(true);
-    lblListNrEx[j].Move(left + 44, top, 186, 16);
-    for (ui::Label* label : {&lblListNr[j], &lblListNrEx[j]}) {
-      label->SetTransparent(true);
-    }
-  }
-  ImgReg1.Move(276, 54, 40, 32);
-  ImgReg2.Move(400, 104, 32, 28);
-  ImgClean1.Move(400, 34, 32, 28);
-  ImgClean2.Move(436, 104, 32, 28);
-  ImgClean3.Move(472, 104, 32, 28);
-  ImgClean4.Move(508, 104, 32, 28);
+  LayoutFlowLabels(lblListNr[0], lblListNrEx[0], 12, 8);
+  LayoutFlowLabels(lblListNr[1], lblListNrEx[1], 360, 8);
+  LayoutFlowLabels(lblListNr[2], lblListNrEx[2], 12, 40);
+  LayoutFlowLabels(lblListNr[3], lblListNrEx[3], 12, 94);
+  ImgReg1.Move(304, 40);
+  ImgClean1.Move(352, 4);
+  ImgClean2.Move(6, 78);
+  ImgClean3.Move(80, 78);
+  ImgClean4.Move(154, 78);
+  ImgReg2.Move(150, 72);
   for (ui::Image* picture : {&ImgReg2, &ImgClean1, &ImgClean2, &ImgClean3, &ImgClean4}) {
     picture->SetVisible(false);
   }
@@ -88,21 +100,14 @@ void frmWizard::LayoutLinkPage2() {
   }
 }
 
+// The command arrives on COM2 (right) and leaves on COM1 (left).
 void frmWizard::LayoutLinkPage3() {
   PicInfo2.Move(8, 4, 580, 140);
   PicInfo2.SetBorderStyle(1);
-  // The command arrives on COM2 (right) and leaves on COM1 (left).
-  for (int j = 0; j <= 1; ++j) {
-    const int left = j == 1 ? 356 : 12;
-    lblListNr2[j].Move(left, 14, 40, 16);
-    lblListNr2[j].SetFontBold(true);
-    lblListNr2Ex[j].Move(left + 44, 14, 186, 16);
-    for (ui::Label* label : {&lblListNr2[j], &lblListNr2Ex[j]}) {
-      label->SetTransparent(true);
-    }
-  }
-  ImgReg3.Move(56, 34, 32, 28);
-  ImgClean5.Move(92, 34, 32, 28);
+  LayoutFlowLabels(lblListNr2[1], lblListNr2Ex[1], 360, 34);
+  LayoutFlowLabels(lblListNr2[0], lblListNr2Ex[0], 12, 34);
+  ImgClean5.Move(4, 30);
+  ImgReg3.Move(150, 40);
   ImgReg3.SetVisible(false);
   ImgClean5.SetVisible(false);
   cmdFilter2B.Move(594, 40, 252, 30);

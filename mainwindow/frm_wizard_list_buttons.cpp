@@ -14,5 +14,6 @@ void frmWizard::cmdList_Click(int Index) {
   constexpr std::int16_t kListKinds[] = {1, 3, 4, 5, 2};
   ListKind = kListKinds[Index];
   ShowListEditor(this);
-  RefreshListPages();
+  ShowLinkPage1();
+  ShowLinkPage2();
 }

@@ -37,5 +37,7 @@ void frmWizard::cmdShowAutosave_Click() {
 
 void frmWizard::RefreshListPages() {
   ShowCom1Parameters();
+  ShowLinkPage1();
   ShowCom2Parameters();
+  ShowLinkPage2();
 }

@@ -16,12 +16,14 @@ void frmWizard::LoadPictures() {
   imgInfoCom[1].SetPicture(ProgramPicture("com_b.png"));
   ImgParameter1.SetPicture(ProgramPicture("port.png"));
   ImgParameter2.SetPicture(ProgramPicture("port.png"));
-  for (ui::Image* image : {&ImgReg1, &ImgReg2, &ImgReg3}) {
-    image->SetPicture(ProgramPicture("register.png"));
-  }
-  for (ui::Image* image : {&ImgClean1, &ImgClean2, &ImgClean3, &ImgClean4, &ImgClean5}) {
-    image->SetPicture(ProgramPicture("no_command.png"));
-  }
+  ImgReg1.SetPicture(ProgramPicture("register.png"));
+  ImgReg2.SetPicture(ProgramPicture("register_query.png"));
+  ImgReg3.SetPicture(ProgramPicture("register_query.png"));
+  ImgClean1.SetPicture(ProgramPicture("no_link.png"));
+  ImgClean2.SetPicture(ProgramPicture("no_answer_lane.png"));
+  ImgClean3.SetPicture(ProgramPicture("no_answer.png"));
+  ImgClean4.SetPicture(ProgramPicture("no_answer_lane.png"));
+  ImgClean5.SetPicture(ProgramPicture("no_link.png"));
   const ui::Picture arrow = ProgramPicture("arrow.png");
   Arrow1.ForEach([&arrow](ui::Image& image) { image.SetPicture(arrow); });
   Arrow2.ForEach([&arrow](ui::Image& image) { image.SetPicture(arrow); });

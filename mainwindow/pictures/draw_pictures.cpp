@@ -208,31 +208,73 @@ void Cable(QPainter& p, QPoint from, QPoint to) {
   p.drawLine(QPoint(to.x(), (from.y() + to.y()) / 2), to);
 }
 
-// The signal flow of a link page: a command comes in on one side of the module and
-// leaves on the other; page 2 also answers back on COM1.
+// The signal-flow pictures of the link pages. Lanes run at fixed heights; the
+// no-command and status-register pictures are laid over a lane when the hovered row
+// has no link or queries the status register.
+const QColor kModuleFill(225, 228, 235);
+const QColor kLaneOff(200, 200, 200);
+constexpr int kFlowLaneTop = 30;     // page 2: COM1 in, passed on to COM2
+constexpr int kFlowLaneAgain = 62;   // page 2: COM1 in once more
+constexpr int kFlowLaneBack = 88;    // page 2: the back answer to COM1
+constexpr int kFlowLanePage3 = 56;   // page 3: COM2 in, passed on to COM1
+constexpr int kLaneInPicture = 26;   // the lane's height inside a no-link picture
+constexpr int kLaneInPiece = 10;     // ... inside a piece of the back-answer lane
+constexpr int kLaneInRegister = 16;  // ... inside the status-register picture
+
+void Lane(QPainter& p, int y, int fromX, int toX) {
+  p.setPen(QPen(kSteel, 3));
+  p.drawLine(fromX, y, toX, y);
+  const int tip = toX > fromX ? -8 : 8;
+  p.setPen(Qt::NoPen);
+  p.setBrush(kSteel);
+  p.drawPolygon(QPolygon({QPoint(toX, y), QPoint(toX + tip, y - 5), QPoint(toX + tip, y + 5)}));
+}
+
+// A lane that carries nothing: grey and dashed.
+void LaneOff(QPainter& p, int y, int fromX, int toX) {
+  p.setPen(QPen(kLaneOff, 3, Qt::DashLine));
+  p.drawLine(fromX, y, toX, y);
+}
+
+// The mark of "no command": a red circle struck through.
+void NoCommandMark(QPainter& p, QPoint centre, int radius) {
+  p.setPen(QPen(QColor(192, 0, 0), 3));
+  p.setBrush(Qt::white);
+  p.drawEllipse(centre, radius, radius);
+  p.drawLine(centre + QPoint(-radius * 2 / 3, radius * 2 / 3),
+             centre + QPoint(radius * 2 / 3, -radius * 2 / 3));
+}
+
+// The module's status register: 32 bits drawn as eight cells.
+void Register(QPainter& p, const QRect& box) {
+  p.setPen(QPen(Qt::black, 1));
+  p.setBrush(QColor(250, 250, 250));
+  p.drawRect(box.adjusted(0, 0, -1, -1));
+  const int cell = (box.width() - 4) / 8;
+  for (int i = 0; i < 8; ++i) {
+    p.setBrush(i % 3 == 0 ? QColor(120, 200, 120) : QColor(230, 230, 230));
+    p.drawRect(box.left() + 2 + i * cell, box.top() + 3, cell - 1, box.height() - 7);
+  }
+}
+
 void Flow(QPainter& p, bool fromCom1) {
-  const QRect module(250, 40, 80, 60);
+  const QRect module(228, 14, 124, 84);
   p.setPen(QPen(Qt::black, 2));
-  p.setBrush(QColor(225, 228, 235));
+  p.setBrush(kModuleFill);
   p.drawRoundedRect(module, 6, 6);
-  Text(p, module, "Pelvaron", 11, true, kNavy);
-  Text(p, QRect(4, 112, 120, 20), "COM1", 13, true, kSteel, Qt::AlignLeft);
-  Text(p, QRect(456, 112, 120, 20), "COM2", 13, true, kSteel, Qt::AlignRight);
-  const auto line = [&p](int y, int fromX, int toX) {
-    p.setPen(QPen(kSteel, 3));
-    p.drawLine(fromX, y, toX, y);
-    const int tip = toX > fromX ? -8 : 8;
-    p.setPen(Qt::NoPen);
-    p.setBrush(kSteel);
-    p.drawPolygon(QPolygon({QPoint(toX, y), QPoint(toX + tip, y - 5), QPoint(toX + tip, y + 5)}));
-  };
+  Text(p, QRect(4, 118, 120, 20), "COM1", 13, true, kSteel, Qt::AlignLeft);
+  Text(p, QRect(456, 118, 120, 20), "COM2", 13, true, kSteel, Qt::AlignRight);
   if (fromCom1) {
-    line(34, 4, 250);
-    line(34, 330, 575);
-    line(104, 250, 4);
+    // The status register inside the module stands right of the name.
+    Text(p, QRect(232, 14, 68, 84), "Pelvaron", 11, true, kNavy);
+    Lane(p, kFlowLaneTop, 8, 228);
+    Lane(p, kFlowLaneTop, 352, 572);
+    Lane(p, kFlowLaneAgain, 8, 228);
+    Lane(p, kFlowLaneBack, 228, 8);
   } else {
-    line(34, 575, 330);
-    line(34, 250, 4);
+    Text(p, module, "Pelvaron", 11, true, kNavy);
+    Lane(p, kFlowLanePage3, 572, 352);
+    Lane(p, kFlowLanePage3, 228, 8);
   }
 }
 
@@ -305,18 +347,23 @@ bool DrawMainWindowPictures(const QString& out) {
              [](QPainter& p, const QRect& r) { Arrow(p, r, false, false); });
   ok &= Save(out, "down.png", {22, 22}, kFace,
              [](QPainter& p, const QRect& r) { Arrow(p, r, true, false); });
-  ok &= Save(out, "register.png", {40, 32}, kFace, [](QPainter& p, const QRect&) {
-    p.setPen(QPen(Qt::black, 1));
-    for (int i = 0; i < 4; ++i) {
-      p.setBrush(i % 2 == 0 ? QColor(120, 200, 120) : QColor(230, 230, 230));
-      p.drawRect(2 + i * 9, 8, 8, 16);
-    }
+  ok &= Save(out, "register.png", {40, 32}, kModuleFill,
+             [](QPainter& p, const QRect&) { Register(p, QRect(0, 6, 40, 20)); });
+  ok &= Save(out, "register_query.png", {40, 32}, Qt::white, [](QPainter& p, const QRect&) {
+    p.setPen(QPen(kSteel, 3));
+    p.drawLine(0, kLaneInRegister, 40, kLaneInRegister);
+    Register(p, QRect(0, 6, 40, 20));
   });
-  ok &= Save(out, "no_command.png", {32, 28}, kFace, [](QPainter& p, const QRect& r) {
-    p.setPen(QPen(QColor(192, 0, 0), 3));
-    p.drawEllipse(r.adjusted(5, 3, -6, -4));
-    p.drawLine(r.left() + 9, r.bottom() - 7, r.right() - 9, r.top() + 6);
+  ok &= Save(out, "no_link.png", {224, 36}, Qt::white, [](QPainter& p, const QRect& r) {
+    LaneOff(p, kLaneInPicture, 4, r.right() - 4);
+    NoCommandMark(p, QPoint(r.center().x(), kLaneInPicture), 8);
   });
+  ok &= Save(out, "no_answer.png", {74, 36}, Qt::white, [](QPainter& p, const QRect& r) {
+    LaneOff(p, kLaneInPiece, 0, r.right());
+    NoCommandMark(p, QPoint(r.center().x(), kLaneInPiece), 8);
+  });
+  ok &= Save(out, "no_answer_lane.png", {74, 36}, Qt::white,
+             [](QPainter& p, const QRect& r) { LaneOff(p, kLaneInPiece, 0, r.right()); });
   ok &= Save(out, "port.png", {48, 32}, kFace,
              [](QPainter& p, const QRect&) { SubD(p, QRect(4, 6, 40, 20)); });
   ok &= Save(out, "list.png", {24, 20}, kFace, [](QPainter& p, const QRect&) {
