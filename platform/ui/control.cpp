@@ -20,12 +20,12 @@ Control::Control(Container& parent, std::string name, int index, QWidget* widget
 }
 
 // A widget that goes with the focus loses it: no handler runs then, as the form that
-// holds it may be half destroyed. The events object went already with a widget deleted
-// by its parent.
+// holds it may be half destroyed, nor does a signal the widget sends on its way.
 Control::~Control() {
   form_->Unregister(*this);
+  delete events_;  // null once a parent deleted the widget and it with it
   if (widget_ != nullptr) {
-    delete events_;
+    widget_->blockSignals(true);
   }
   delete widget_;
 }

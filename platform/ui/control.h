@@ -139,7 +139,7 @@ class Control : public NamedItem {
  private:
   Form* form_;
   QPointer<QWidget> widget_;
-  ControlEvents* events_ = nullptr;
+  QPointer<ControlEvents> events_;  // a child of the widget
   OleColor foreColor_ = vbWindowText;
   OleColor backColor_ = vbButtonFace;
   void ShowPointer();
