@@ -61,10 +61,11 @@ int VirtualKeyCode(int qtKey) {
       return vk;
     }
   }
-  // Every other character key ("|", "!", "ä") has a code too, as on the keyboards the
-  // handlers were written for; without one its release would reach no KeyUp.
+  // Every other character key ("|", "!", "ä", "€") has a code too, as on the keyboards
+  // the handlers were written for; without one its release would reach no KeyUp. Qt
+  // numbers character keys by their character, below its first special key.
   constexpr int kOtherCharacterKey = 223;
-  if (qtKey >= Qt::Key_Exclam && qtKey <= Qt::Key_ydiaeresis) {
+  if (qtKey >= Qt::Key_Exclam && qtKey < Qt::Key_Escape) {
     return kOtherCharacterKey;
   }
   return 0;

@@ -260,6 +260,15 @@ TEST_F(ListEditorTest, CommandsTheBoxCannotShowAreKeptUntilTheRowGetsANewOne) {
   EXPECT_EQ(Command(1, 1), "12");
 }
 
+// Punctuation, letters beyond A-Z and the euro sign, each key as the keyboard sends it.
+TEST_F(ListEditorTest, EveryCharacterTypedIntoTheAsciiBoxIsStored) {
+  StoreAscFill("0");
+  frmList& w = Open(1);
+  Type(w.txtUserASC[0], "a/\xE4\x80");
+  EXPECT_EQ(w.txtUserHEX[0].Text(), "61 2F E4 80 ");
+  EXPECT_EQ(Command(0, 1), "612FE480");
+}
+
 TEST_F(ListEditorTest, PastedTextIsCutToTheLimitAndFilteredInTheHexBox) {
   frmList& w = Open(1);
   QLineEdit& hex = Line(w.txtUserHEX[0]);
