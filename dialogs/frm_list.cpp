@@ -165,6 +165,7 @@ void frmList::ShowPage() {
     }
     txtInfo[i].SetText(info);
     txtUserHEX[i].SetText(hex);
+    shownDigits_[i] = FormatHex(txtUserHEX[i].Text(), true);
   }
   showingPage_ = false;
   SetMousePointer(ui::MousePointer::Default);

@@ -52,8 +52,9 @@ class frmList : public platform::ui::Form {
 
   bool showingPage_ = false;
   // A row whose stored command the HEX box cannot show as it stands keeps that command
-  // until the user gives the row a new one.
+  // until the digits in its HEX box change from those shown.
   std::array<bool, 8> commandKept_{};
+  std::array<std::string, 8> shownDigits_{};
 };
 
 // Opens a new list editor modally for ListKind, on the page of ListRecordNo; returns

@@ -33,11 +33,12 @@ void SetChangedText(ui::TextBox& box, const std::string& text) {
 
 }  // namespace
 
+// Tidying the blanks, or rewriting the same bytes from the ASCII box, is no new command.
 void frmList::txtUserHEX_Change(int Index) {
-  if (!showingPage_) {
+  ui::TextBox& hex = txtUserHEX[Index];
+  if (!showingPage_ && FormatHex(hex.Text(), true) != shownDigits_[Index]) {
     commandKept_[Index] = false;
   }
-  ui::TextBox& hex = txtUserHEX[Index];
   const std::string filtered = FilterHexDigits(hex.Text(), false);
   if (filtered != hex.Text()) {
     const int caret = hex.SelStart();

@@ -39,6 +39,8 @@ class ListEditorTest : public ::testing::Test {
     ListRecordNo = static_cast<std::int16_t>(recordNo);
     editor = std::make_unique<frmList>();
     editor->Show();
+    // Focus moves reach the controls only in the active window.
+    EXPECT_TRUE(QTest::qWaitForWindowActive(editor->Window()));
     return *editor;
   }
 

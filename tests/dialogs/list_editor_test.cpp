@@ -58,12 +58,12 @@ TEST_F(ListEditorTest, AnotherListKindShowsAndStoresNothing) {
 struct Opening {
   int recordNo;
   int page;
-  int focusRow;  // -1: no description box has the focus
+  int focusRow;  // a record outside the list moves no focus: the first box keeps it
 };
 
 TEST_F(ListEditorTest, OpensOnThePageOfTheRecordWithItsDescriptionFocused) {
   for (const Opening& opening : {Opening{13, 1, 5}, Opening{0, 0, 0}, Opening{31, 3, 7},
-                                 Opening{32, 0, -1}, Opening{-1, 0, -1}}) {
+                                 Opening{32, 0, 0}, Opening{-1, 0, 0}}) {
     SCOPED_TRACE(opening.recordNo);
     frmList& w = Open(1, opening.recordNo);
     EXPECT_EQ(w.VScroll1.Value(), opening.page);
@@ -258,6 +258,28 @@ TEST_F(ListEditorTest, CommandsTheBoxCannotShowAreKeptUntilTheRowGetsANewOne) {
   EXPECT_EQ(Command(1, 1), "ZZ");
   Type(w.txtUserHEX[1], "12");
   EXPECT_EQ(Command(1, 1), "12");
+}
+
+// The focus passing through a row, and keys that leave its text as it is, give it no
+// new command: one longer than the box shows stays whole.
+TEST_F(ListEditorTest, ACommandLongerThanTheBoxStaysWholeWhileTheFocusPassesThrough) {
+  StoreAscFill("0");
+  const std::string longCommand(80, '4');
+  SetEntry(0, 1, longCommand, "long");
+  frmList& w = Open(1);
+  uitest::PressKey(w.txtInfo[0], 9);
+  uitest::PressKey(w.txtUserASC[0], 9);
+  uitest::PressKey(w.txtUserHEX[0], 9);
+  ASSERT_TRUE(w.txtInfo[1].HasFocus());
+  w.txtUserASC[0].SetFocus();
+  uitest::PressKey(w.txtUserASC[0], 36);  // Home
+  EXPECT_EQ(Command(0, 1), longCommand);
+  w.txtUserHEX[0].SetFocus();
+  w.txtUserHEX[0].SetSelStart(static_cast<int>(w.txtUserHEX[0].Text().size()));
+  uitest::PressKey(w.txtUserHEX[0], 8);  // the blank behind the last pair
+  EXPECT_EQ(Command(0, 1), longCommand);
+  uitest::PressKey(w.txtUserHEX[0], 8);
+  EXPECT_EQ(Command(0, 1), std::string(61, '4'));
 }
 
 // Punctuation, letters beyond A-Z and the euro sign, each key as the keyboard sends it.
