@@ -133,19 +133,27 @@ void frmList::txtInfo_KeyUp(int Index, int&, int) {
   StoreRow(Index);
 }
 
-// The Tx-COM1 list is stored into the back-answer list as well.
+// The Tx-COM1 list is stored into the back-answer list as well, a command kept as
+// stored included.
 void frmList::StoreRow(int Row) {
   if (Row < 0 || Row > 7) {
     return;
   }
   CommandRecord& record = CmdRecords[8 * Page() + Row];
+  const std::optional<ListFields> fields = FieldsOf(record, ListKind);
+  if (!fields) {
+    return;
+  }
   const std::string cmd = FormatHex(txtUserHEX[Row].Text(), true);
   const std::string info(TrimBlanks(txtInfo[Row].Text()));
   const bool withCommand = !commandKept_[Row];
   if (ListKind == 3) {
-    StoreFields(*FieldsOf(record, 2), info, cmd, withCommand);
+    const ListFields back = *FieldsOf(record, 2);
+    StoreFields(back, info, cmd, withCommand);
+    if (!withCommand) {
+      *back.Len = *fields->Len;
+      *back.Cmd = *fields->Cmd;
+    }
   }
-  if (const std::optional<ListFields> fields = FieldsOf(record, ListKind)) {
-    StoreFields(*fields, info, cmd, withCommand);
-  }
+  StoreFields(*fields, info, cmd, withCommand);
 }

@@ -282,6 +282,25 @@ TEST_F(ListEditorTest, ACommandLongerThanTheBoxStaysWholeWhileTheFocusPassesThro
   EXPECT_EQ(Command(0, 1), std::string(61, '4'));
 }
 
+// Opening the Tx-COM1 list copies a command it keeps as stored into the back answers
+// whole, with its name.
+TEST_F(ListEditorTest, TxCom1CommandKeptAsStoredGoesIntoTheBackAnswersWhole) {
+  StoreAscFill("0");
+  SetEntry(0, 3, "4a", "lower");
+  SetEntry(1, 3, std::string(80, '4'), "long");
+  for (int r : {0, 1}) {
+    SetEntry(r, 2, "FF", "old");
+  }
+  Open(3);
+  for (int r : {0, 1}) {
+    SCOPED_TRACE(r);
+    EXPECT_EQ(CmdRecords[r].TxCom1BackLen, CmdRecords[r].TxCom1Len);
+    EXPECT_EQ(CmdRecords[r].TxCom1BackCmd, CmdRecords[r].TxCom1Cmd);
+    EXPECT_EQ(CmdRecords[r].TxCom1BackInfo, CmdRecords[r].TxCom1Info);
+  }
+  EXPECT_EQ(Command(0, 3), "4a");
+}
+
 // Punctuation, letters beyond A-Z and the euro sign, each key as the keyboard sends it.
 TEST_F(ListEditorTest, EveryCharacterTypedIntoTheAsciiBoxIsStored) {
   StoreAscFill("0");
