@@ -22,6 +22,17 @@ constexpr platform::OleColor kNoCommandColor = 0xE0FFFF;
 constexpr platform::OleColor kStatusQueryColor = 0xFFE0FF;
 constexpr platform::OleColor kEntryColor = 0xFFFFFF;
 
+// A command longer than the HEX box holds shows cut. While the box's digits are still
+// those it was given, the command stays whole in the record.
+bool ShowsCutCommand(const ui::TextBox& hex, const std::string& digits, const std::string& stored) {
+  if (digits.size() >= stored.size() || FilterHexDigits(stored, true).size() != stored.size()) {
+    return false;
+  }
+  const std::string shown = FormatHex(stored, false);
+  const auto limit = hex.MaxLength() > 0 ? static_cast<std::size_t>(hex.MaxLength()) : shown.size();
+  return FilterHexDigits(shown.substr(0, limit), true) == digits;
+}
+
 }  // namespace
 
 int RecordOfRow(const LinkRows& rows, int row) {
@@ -41,8 +52,10 @@ void ShowEntry(const LinkRows& rows, int row, const CommandName& name, const Com
 void StoreEntry(const LinkRows& rows, int row, CommandText& command, std::int16_t& length,
                 CommandName& name) {
   const std::string digits = FormatHex(rows.hex[row].Text(), true);
-  command.Set(digits);
-  length = static_cast<std::int16_t>(digits.size());
+  if (!ShowsCutCommand(rows.hex[row], digits, command.Left(length))) {
+    command.Set(digits);
+    length = static_cast<std::int16_t>(digits.size());
+  }
   name.Set(TrimBlanks(rows.name[row].Text()));
 }
 

@@ -36,6 +36,8 @@ int RecordOfRow(const LinkRows& rows, int row);
 void ShowEntry(const LinkRows& rows, int row, const CommandName& name, const CommandText& command,
                std::int16_t length);
 // The row's command (compact digits and their count) and name into the record's fields.
+// A command too long for the HEX box, which shows it cut, stays whole until its digits
+// in the box change.
 void StoreEntry(const LinkRows& rows, int row, CommandText& command, std::int16_t& length,
                 CommandName& name);
 

@@ -1,6 +1,7 @@
 #include <QFontMetrics>
 #include <QTest>
 #include <string>
+#include <utility>
 
 #include "platform/messagebox.h"
 #include "project/hex_text.h"
@@ -145,6 +146,62 @@ TEST_F(LinkPage2Test, FieldsThatHoldNoHexShowAnEmptyBoxAndStayUntilEdited) {
   EXPECT_TRUE(CmdRecords[1] == before[1]);
   EXPECT_EQ(Command(CmdRecords[0]), "");
   EXPECT_EQ(CmdRecords[0].RxCom1Info.Read(), "x");
+}
+
+// A command longer than a HEX box holds (read back from a module, or from a file) shows
+// cut. Passing through its row, naming it or linking it keeps it whole; changing its
+// digits stores what the box holds.
+TEST_F(LinkPage2Test, ACommandLongerThanTheBoxStaysWholeUntilItsDigitsChange) {
+  std::string digits80, digits254;
+  for (int i = 0; i < 40; ++i) {
+    digits80 += "4A";
+  }
+  while (digits254.size() < 254) {
+    digits254 += "0123456789ABCDEF";
+  }
+  digits254.resize(254);
+  for (const int page : {2, 3}) {
+    SCOPED_TRACE(page);
+    frmWizard& w = OpenLinkPage(page);
+    const bool page2 = page == 2;
+    const auto slot = [page2](CommandRecord& record) {
+      return page2 ? std::pair{&record.RxCom1Cmd, &record.RxCom1Len}
+                   : std::pair{&record.RxCom2Cmd, &record.RxCom2Len};
+    };
+    auto& name = page2 ? w.txtInfo : w.txtInfo2;
+    auto& ascii = page2 ? w.txtUserASC : w.txtUserASC2;
+    auto& hex = page2 ? w.txtUserHEX : w.txtUserHEX2;
+    ui::ComboBox& link = page2 ? w.cmbBackAnswer[0] : w.cmbTransTo2[0];
+    slot(CmdRecords[0]).first->Set(digits80);
+    *slot(CmdRecords[0]).second = 80;
+    slot(CmdRecords[1]).first->Set(digits254);
+    *slot(CmdRecords[1]).second = 300;  // an answer of more than 127 bytes
+    page2 ? w.ShowLinkPage1() : w.ShowLinkPage2();
+    ASSERT_EQ(hex[0].Text().size(), 93u);
+
+    ClickInto(hex[0]);
+    ClickInto(name[0]);
+    Type("n");
+    PickNextItem(link);
+    ClickInto(hex[1]);
+    ClickInto(ascii[1]);
+    PressKey(Qt::Key_Left);
+    ClickInto(name[1]);
+    EXPECT_EQ(slot(CmdRecords[0]).first->Left(80), digits80);
+    EXPECT_EQ(*slot(CmdRecords[0]).second, 80);
+    EXPECT_EQ(slot(CmdRecords[1]).first->Raw(), digits254);
+    EXPECT_EQ(*slot(CmdRecords[1]).second, 300);
+    EXPECT_EQ((page2 ? CmdRecords[0].RxCom1Info : CmdRecords[0].RxCom2Info).Read(), "n");
+    EXPECT_EQ(page2 ? CmdRecords[0].BackAnswerNo : CmdRecords[0].TransTo2No, 255);
+
+    // Leaving the box took its trailing blank; now its last digit goes.
+    EXPECT_EQ(hex[0].Text().size(), 92u);
+    ClickInto(hex[0]);
+    PressKey(Qt::Key_End);
+    PressKey(Qt::Key_Backspace);
+    EXPECT_EQ(slot(CmdRecords[0]).first->Left(61), digits80.substr(0, 61));
+    EXPECT_EQ(*slot(CmdRecords[0]).second, 61);
+  }
 }
 
 TEST_F(LinkPage2Test, TypingHexStoresEveryKey) {
