@@ -75,14 +75,18 @@ bool ControlEvents::eventFilter(QObject* watched, QEvent* event) {
       }
       break;
     case QEvent::MouseButtonDblClick:
+      if (injecting_) {
+        break;
+      }
       // DblClick sees what the widget made of it (a text box selects the word).
-      if (control_.DblClick && !injecting_) {
+      if (control_.DblClick) {
         injecting_ = true;
         QCoreApplication::sendEvent(watched, event);
         injecting_ = false;
         OnMouse(watched, static_cast<QMouseEvent*>(event));
         return true;
       }
+      OnMouse(watched, static_cast<QMouseEvent*>(event));
       break;
     case QEvent::MouseButtonPress:
     case QEvent::MouseMove:
@@ -172,6 +176,10 @@ void ControlEvents::OnMouse(QObject* watched, QMouseEvent* event) {
       }
       break;
     case QEvent::MouseButtonDblClick:
+      // The second press of a double click is a press as well.
+      if (control_.MouseDown) {
+        control_.MouseDown(ButtonBits(event->button()), shift, x, y);
+      }
       if (control_.DblClick) {
         control_.DblClick();
       }

@@ -232,6 +232,39 @@ TEST_P(GridTest, DoubleClickActsAsTwoClicks) {
   EXPECT_EQ(At(6, 8), 0);
 }
 
+// Two clicks close together in time and place, as the window system reports them: the
+// second press comes as a double click.
+void ClicksOfADoubleClick(QWindow* window, QPoint first, QPoint second) {
+  for (const QPoint& at : {first, second}) {
+    for (QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+      const Qt::MouseButtons held =
+          type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+      QTest::lastMouseTimestamp += 1;
+      qt_handleMouseEvent(window, at, window->mapToGlobal(at), held, Qt::LeftButton, type, {},
+                          QTest::lastMouseTimestamp);
+    }
+  }
+  QTest::lastMouseTimestamp += QTest::mouseDoubleClickInterval;
+  testing_ui::ProcessEvents();
+}
+
+// The second press of a double click sets the press point anew, also in the next cell:
+// two clicks, each on its own cell, and no fill.
+TEST_P(GridTest, DoubleClickOverACellEdgeClicksEachCell) {
+  MatrixEditor& w = Open();
+  w.lblInfo_Click(1);
+  QWidget* grid = w.picStatus.Widget()->focusProxy();
+  const QPoint first = grid->mapTo(w.Window(), QPoint(20 * 6 - 2, CellMiddleY(9)));
+  ClicksOfADoubleClick(w.Window()->windowHandle(), first, first + QPoint(3, 0));
+  EXPECT_EQ(w.CursorCol, 6);
+  EXPECT_EQ(w.CursorRow, 9);
+  for (int X = 0; X < 32; ++X) {
+    for (int Y = 0; Y < 32; ++Y) {
+      EXPECT_EQ(At(X, Y), Y == 9 && (X == 5 || X == 6) ? 1 : 0) << X << "," << Y;
+    }
+  }
+}
+
 // The band shows while the button is held and leaves nothing behind, also when a key
 // repaints the grid during the drag.
 TEST_P(GridTest, BandIsInvertedWhileDraggingAndLeavesNoTrace) {

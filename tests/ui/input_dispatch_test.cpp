@@ -120,8 +120,11 @@ TEST_F(InputDispatchTest, MouseInputReachesEveryKindOfControlRelativeToIt) {
     QTest::mousePress(window, Qt::LeftButton, {}, inWindow);
     QTest::mouseRelease(window, Qt::LeftButton, {}, inWindow);
     EXPECT_EQ(seen, (std::vector<std::string>{"down1" + at, "up1" + at}));
+    seen.clear();
     QTest::mouseDClick(window, Qt::LeftButton, {}, inWindow);
     EXPECT_EQ(doubleClicks, 1);
+    // The second press of a double click is a press too.
+    EXPECT_EQ(seen, (std::vector<std::string>{"down1" + at, "up1" + at, "down1" + at, "up1" + at}));
   }
 }
 
