@@ -25,14 +25,18 @@ constexpr std::int32_t kBaud57600 = 5;
 constexpr std::int32_t kBaud9600 = 9;
 
 // What goes on the wire for a command field: its raw bytes; "empty entry" for a
-// blank field and for one never set (all NUL); nothing for a field that is not hex.
+// field without a whole byte (blank, a lone digit) and for one never set (all NUL);
+// nothing for a field that is not hex.
 std::optional<std::string> CommandData(const CommandText& field) {
   const std::string raw = field.Raw();
-  const std::string hex(TrimBlanks(raw));
-  if (hex.empty() || raw.find_first_not_of('\0') == std::string::npos) {
+  if (raw.find_first_not_of('\0') == std::string::npos) {
     return kEmptyEntryText;
   }
-  return HexToAscii(hex, false);
+  const std::optional<std::string> bytes = HexToAscii(std::string(TrimBlanks(raw)), false);
+  if (bytes && bytes->empty()) {
+    return kEmptyEntryText;
+  }
+  return bytes;
 }
 
 // One row of what a side sends: for each entry i, a command of list `list` with the

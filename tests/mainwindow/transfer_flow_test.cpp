@@ -116,6 +116,8 @@ TEST_F(TransferFlowTest, SideBSendsListsDAndEWithEmptyEntriesForBlankAndUnsetCom
   frmWizard& w = StartTransferPage();
   CmdRecords[3].TxCom2Cmd = CommandText{};  // never set: all NUL
   CmdRecords[3].TxCom2Len = 0;
+  CmdRecords[5].RxCom2Cmd.Set("4");  // half a byte, as a HEX box keeps it: no bytes
+  CmdRecords[5].RxCom2Len = 1;
   WatchingTransport watch(w);
   testing_ui::ClickControl(w.CmdTransmit);
 
@@ -127,6 +129,7 @@ TEST_F(TransferFlowTest, SideBSendsListsDAndEWithEmptyEntriesForBlankAndUnsetCom
   EXPECT_EQ(sent[63].status, "100 %");
   const simulator::ModuleState state = module->Core().State();
   commands_[3][3].clear();
+  commands_[4][5].clear();
   for (std::size_t k = 3; k < 5; ++k) {
     for (std::size_t i = 0; i < 32; ++i) {
       EXPECT_EQ(state.entries[k][i], OnModule(commands_[k][i])) << k << " " << i;
