@@ -43,6 +43,7 @@ void frmWizard::LayoutPage1() {
   lblModulVersionView.Move(4, 40, 366, 16);
   lblModulDateView.Move(4, 64, 366, 16);
   lblRunFind.Move(12, 194, 376, 18);
+  lblRunFind.SetVisible(false);  // shown by the search and the factory reset while they run
   CmdFactory.Move(12, 220, 376, 30);
 
   FrameParameter.Move(416, 6, 429, 262);

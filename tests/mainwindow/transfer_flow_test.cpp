@@ -109,6 +109,7 @@ TEST_F(TransferFlowTest, SideASendsItsListsThenFlagBlocksThenSettingsAndStamp) {
   EXPECT_TRUE(platform::FileExists(AutosavePath()));
   EXPECT_TRUE(CmdRecords == records) << "the project is only read";
   ExpectWindowAtRest(w);
+  EXPECT_FALSE(w.lblRunFind.Visible()) << "page 1 shows no progress text of the transfer";
 }
 
 TEST_F(TransferFlowTest, SideBSendsListsDAndEWithEmptyEntriesForBlankAndUnsetCommands) {
