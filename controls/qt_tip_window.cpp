@@ -1,10 +1,12 @@
 #include <QApplication>
 #include <QCursor>
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <functional>
 
 #include "controls/tip_window.h"
 #include "platform/colors.h"
@@ -17,6 +19,23 @@ using platform::ui::FromColorRef;
 using platform::ui::ToQt;
 
 constexpr QPoint kOffsetFromPointer(12, 16);
+
+// Calls back when the mouse leaves the watched widget.
+class LeaveWatcher : public QObject {
+ public:
+  explicit LeaveWatcher(std::function<void()> left) : left_(std::move(left)) {}
+
+ protected:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Leave) {
+      left_();
+    }
+    return false;
+  }
+
+ private:
+  std::function<void()> left_;
+};
 
 class QtTipWindow : public TipWindow {
  public:
@@ -48,9 +67,7 @@ class QtTipWindow : public TipWindow {
   void Activate(bool active) override {
     active_ = active;
     if (!active) {
-      showTimer_.stop();
-      hideTimer_.stop();
-      popup_->hide();
+      Hide();
     }
   }
 
@@ -58,8 +75,13 @@ class QtTipWindow : public TipWindow {
     (which == TTDT_AUTOPOP ? visibleTime_ : initialTime_) = std::max(milliseconds, 0);
   }
 
+  // A tip that is not tracked belongs to the mouse resting on its tool: it goes when
+  // the mouse leaves the tool's window.
   void AddTool(const ToolInfo& tool) override {
     tracking_ = (tool.uFlags & ttf::Track) != 0;
+    if (!tracking_ && tool.hwnd != nullptr) {
+      tool.hwnd->installEventFilter(&leaveWatcher_);
+    }
     UpdateTipText(tool);
   }
 
@@ -116,6 +138,12 @@ class QtTipWindow : public TipWindow {
     hideTimer_.start(visibleTime_);
   }
 
+  void Hide() {
+    showTimer_.stop();
+    hideTimer_.stop();
+    popup_->hide();
+  }
+
   // A tracking tip stands at the tracked point; any other shows beside the mouse
   // pointer, wherever the owner asks for it.
   void Place() { popup_->move(tracking_ ? position_ : QCursor::pos() + kOffsetFromPointer); }
@@ -137,6 +165,7 @@ class QtTipWindow : public TipWindow {
   QTimer showTimer_;
   QTimer hideTimer_;
   QPoint position_;
+  LeaveWatcher leaveWatcher_{[this] { Hide(); }};
   bool active_ = true;  // a new tip window is active
   bool tracking_ = false;
   int visibleTime_ = 5000;
