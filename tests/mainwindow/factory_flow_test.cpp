@@ -21,6 +21,7 @@ class FactoryFlowTest : public DeviceFlowTest {
   static std::string NewQuestion() { return LangText[538] + "\r\n" + LangText[539]; }
   void ExpectWindowAtRest(frmWizard& w) {
     EXPECT_TRUE(w.cmdSearchCom.Enabled() && w.CmdFactory.Enabled() && w.Frame1.Enabled());
+    EXPECT_EQ(w.Pointer(), platform::ui::MousePointer::Default) << "no hourglass left";
     EXPECT_FALSE(w.FrameTransfer.Visible() || w.PicPortParameter.Visible() ||
                  w.lblRunFind.Visible() || w.lblInfotext.Visible() || w.imgInfoCom[0].Visible() ||
                  w.imgInfoCom[1].Visible());

@@ -120,6 +120,7 @@ class ReadBackFlowTest : public DeviceFlowTest {
   void ExpectWindowAtRest(frmWizard& w) {
     EXPECT_TRUE(w.cmdSearchCom.Enabled() && w.CmdFactory.Enabled() && w.Frame1.Enabled() &&
                 w.PicCtrl.Enabled());
+    EXPECT_EQ(w.Pointer(), platform::ui::MousePointer::Default) << "no hourglass left";
     EXPECT_FALSE(w.FrameTransfer.Visible() || w.lblRunFind.Visible() ||
                  w.lblTransferWarn.Visible() || w.lblInfotext.Visible() ||
                  w.imgInfoCom[0].Visible() || w.imgInfoCom[1].Visible());

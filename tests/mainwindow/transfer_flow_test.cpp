@@ -27,6 +27,7 @@ class TransferFlowTest : public DeviceFlowTest {
   }
   void ExpectWindowAtRest(frmWizard& w) {
     EXPECT_TRUE(w.CmdTransmit.Enabled() && w.PicCtrl.Enabled());
+    EXPECT_EQ(w.Pointer(), platform::ui::MousePointer::Default) << "no hourglass left";
     EXPECT_FALSE(w.FrameTransfer.Visible() || w.lblFindModul.Visible() ||
                  w.lblTransferWarn.Visible() || w.imgInfoCom[0].Visible() ||
                  w.imgInfoCom[1].Visible());
