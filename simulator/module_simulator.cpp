@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <chrono>
 
 namespace simulator {
 namespace {
@@ -14,7 +15,9 @@ constexpr int kFrameIdleMs = 200;
 // Pause after the line reported an error, so that a vanished program does not
 // turn the loop into a busy one.
 constexpr int kErrorPauseMs = 10;
-constexpr int kPieces = 3;
+constexpr std::size_t kPieces = 3;
+// How long a released piece may take to reach the program's side, in 1 ms polls.
+constexpr int kDeliveryPolls = 5000;
 
 }  // namespace
 
@@ -112,18 +115,48 @@ void ModuleSimulator::Serve(int line) {
 
 void ModuleSimulator::SendAnswer(int line, const std::string& answer) {
   const int master = ports_[static_cast<std::size_t>(line)].Master();
-  const int gap = core_.Options().pieceGapMs;
-  if (gap <= 0) {
+  if (core_.Options().pieceGapMs <= 0) {
     WriteAll(master, answer);
     return;
   }
   const std::size_t pieceSize = (answer.size() + kPieces - 1) / kPieces;
+  if (!holdPieces_) {
+    SendPiecesOnClock(master, answer, pieceSize);
+    return;
+  }
+  std::lock_guard lock(heldMutex_);
   for (std::size_t from = 0; from < answer.size(); from += pieceSize) {
-    if (from > 0 && WaitForStop(gap)) {
+    held_[static_cast<std::size_t>(line)].push_back(answer.substr(from, pieceSize));
+  }
+}
+
+void ModuleSimulator::SendPiecesOnClock(int master, std::string_view answer,
+                                        std::size_t pieceSize) {
+  for (std::size_t from = 0; from < answer.size(); from += pieceSize) {
+    if (from > 0 && WaitForStop(core_.Options().pieceGapMs)) {
       return;
     }
-    WriteAll(master, std::string_view(answer).substr(from, pieceSize));
+    WriteAll(master, answer.substr(from, pieceSize));
   }
+}
+
+bool ModuleSimulator::ReleasePiece() {
+  std::lock_guard lock(heldMutex_);
+  for (std::size_t line = 0; line < held_.size(); ++line) {
+    PtyPort& port = ports_[line];
+    if (held_[line].empty() || !port.IsOpen() || port.BytesUnread() > 0) {
+      continue;
+    }
+    const std::string piece = std::move(held_[line].front());
+    held_[line].pop_front();
+    WriteAll(port.Master(), piece);
+    // The line hands bytes on a moment after the write; wait until they are there.
+    for (int i = 0; i < kDeliveryPolls && port.BytesUnread() < piece.size(); ++i) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+    return true;
+  }
+  return false;
 }
 
 void ModuleSimulator::WriteAll(int fd, std::string_view bytes) {

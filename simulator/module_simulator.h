@@ -2,6 +2,8 @@
 
 #include <array>
 #include <atomic>
+#include <deque>
+#include <mutex>
 #include <string>
 #include <thread>
 
@@ -30,11 +32,18 @@ class ModuleSimulator {
   int CableSide() const { return cableSide_; }
   // Ends serving and removes both lines, as if the module were unplugged.
   void Stop();
+  // With pieceGapMs, the pieces of the answers wait for ReleasePiece instead of the
+  // clock, so that a test paces them by the program's own pauses.
+  void HoldPieces() { holdPieces_ = true; }
+  // Sends the next held piece of a line whose earlier bytes the program has all read;
+  // true when one went out, and then it waits at the program's side to be read.
+  bool ReleasePiece();
 
  private:
   // line: the pseudo-terminal served.
   void Serve(int line);
   void SendAnswer(int line, const std::string& answer);
+  void SendPiecesOnClock(int master, std::string_view answer, std::size_t pieceSize);
   void WriteAll(int fd, std::string_view bytes);
   // Waits up to the given time; true when Stop was called.
   bool WaitForStop(int milliseconds) const;
@@ -45,6 +54,9 @@ class ModuleSimulator {
   int stopWrite_ = -1;
   std::array<std::thread, 2> threads_;
   std::atomic<int> cableSide_ = 0;
+  std::atomic<bool> holdPieces_ = false;
+  std::mutex heldMutex_;
+  std::array<std::deque<std::string>, 2> held_;  // by line
 };
 
 }  // namespace simulator

@@ -2,6 +2,7 @@
 
 #include <fcntl.h>
 #include <stdlib.h>
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -56,6 +57,14 @@ int PtyPort::PcSpeed() const {
     default:
       return 0;
   }
+}
+
+std::size_t PtyPort::BytesUnread() const {
+  int unread = 0;
+  if (keptDevice_ < 0 || ioctl(keptDevice_, FIONREAD, &unread) != 0 || unread < 0) {
+    return 0;
+  }
+  return static_cast<std::size_t>(unread);
 }
 
 void PtyPort::Close() {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 
 namespace simulator {
@@ -20,6 +21,8 @@ class PtyPort {
   const std::string& DevicePath() const { return devicePath_; }
   // The speed the program set on its side, in baud (0 when unknown).
   int PcSpeed() const;
+  // The bytes sent to the program that it has not read yet.
+  std::size_t BytesUnread() const;
   void Close();
 
  private:

@@ -4,9 +4,13 @@
 
 #include <QElapsedTimer>
 #include <QTimer>
+#include <chrono>
 #include <csignal>
 #include <cstdlib>
+#include <thread>
+#include <utility>
 
+#include "platform/events.h"
 #include "platform/messagebox.h"
 #include "project/flag_blocks.h"
 #include "project/program_state.h"
@@ -35,6 +39,15 @@ simulator::ModuleSimulator& DeviceFlowTest::Connect(simulator::SimOptions option
                                                     int pcPortB) {
   module = std::make_unique<simulator::ModuleSimulator>(options);
   EXPECT_TRUE(module->Start());
+  if (options.pieceGapMs > 0) {
+    // Each piece comes in the first pause of the program after it read the one before,
+    // however slow the machine.
+    module->HoldPieces();
+    platform::SetSleepHook([sim = module.get()](int milliseconds) {
+      std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+      sim->ReleasePiece();
+    });
+  }
   for (const auto& [pcPort, side] : {std::pair{pcPortA, 0}, std::pair{pcPortB, 1}}) {
     if (pcPort > 0) {
       const std::string variable = "PELVARON_COM" + std::to_string(pcPort);
@@ -78,18 +91,56 @@ std::vector<std::string> DeviceFlowTest::BoxTexts() const {
   return texts;
 }
 
-void DeviceFlowTest::UnplugAfter(int milliseconds) {
-  QTimer::singleShot(milliseconds, &timers_, [this] { module->Stop(); });
+CuttingTransport::CuttingTransport(std::string commandStart, std::function<void()> cut)
+    : commandStart_(std::move(commandStart)), cut_(std::move(cut)) {
+  SetCommandTransport(this);
+}
+
+CuttingTransport::~CuttingTransport() {
+  SetCommandTransport(nullptr);
+}
+
+std::string CuttingTransport::Send(const std::string& sPortItem, const std::string& sSpeed,
+                                   const std::string& sCommand, std::int16_t iPollCount,
+                                   std::int32_t lWaitMs) {
+  const bool cutting = cut_ && sCommand.starts_with(commandStart_);
+  if (cutting) {
+    // The first pause of a command comes after its bytes went out, before any read.
+    platform::SetSleepHook([this](int milliseconds) {
+      if (cut_) {
+        std::exchange(cut_, nullptr)();
+      }
+      std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    });
+  }
+  std::string answer = SendCommand(sPortItem, sSpeed, sCommand, iPollCount, lWaitMs);
+  if (cutting) {
+    platform::SetSleepHook(nullptr);
+  }
+  if (!cut_) {
+    ++sentAfterTheCut;
+  }
+  return answer;
+}
+
+void DeviceFlowTest::UnplugDuring(const std::string& commandStart) {
+  cut_ = std::make_unique<CuttingTransport>(commandStart, [this] { module->Stop(); });
+}
+
+int DeviceFlowTest::CommandsSentAfterTheCut() const {
+  return cut_ ? cut_->sentAfterTheCut : 0;
 }
 
 DeviceFlowTest::~DeviceFlowTest() {
+  platform::SetSleepHook(nullptr);
   if (moduleProcess > 0) {
     kill(moduleProcess, SIGKILL);
     waitpid(moduleProcess, nullptr, 0);
   }
 }
 
-void DeviceFlowTest::ConnectProcessKilledAfter(int milliseconds, int pcPortA, int pcPortB) {
+void DeviceFlowTest::ConnectProcessKilledDuring(const std::string& commandStart, int pcPortA,
+                                                int pcPortB) {
   std::string sideA;
   std::string sideB;
   moduleProcess = StartSimulatorChild(sideA, sideB);
@@ -99,7 +150,7 @@ void DeviceFlowTest::ConnectProcessKilledAfter(int milliseconds, int pcPortA, in
       setenv(("PELVARON_COM" + std::to_string(pcPort)).c_str(), path.c_str(), 1);
     }
   }
-  QTimer::singleShot(milliseconds, &timers_, [this] {
+  cut_ = std::make_unique<CuttingTransport>(commandStart, [this] {
     kill(moduleProcess, SIGKILL);
     waitpid(moduleProcess, nullptr, 0);
     moduleProcess = -1;

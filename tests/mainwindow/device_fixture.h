@@ -3,7 +3,6 @@
 #include <sys/types.h>
 #include <array>
 
-#include <QObject>
 #include <functional>
 #include <memory>
 #include <string>
@@ -37,12 +36,30 @@ class WatchingTransport : public CommandTransport {
   frmWizard& w_;
 };
 
+// Passes every module command on to the serial ports and runs the cut once, after the
+// first command that starts with the given text went out and before its answer is read.
+// Installed for its lifetime.
+class CuttingTransport : public CommandTransport {
+ public:
+  CuttingTransport(std::string commandStart, std::function<void()> cut);
+  ~CuttingTransport() override;
+  std::string Send(const std::string& sPortItem, const std::string& sSpeed,
+                   const std::string& sCommand, std::int16_t iPollCount,
+                   std::int32_t lWaitMs) override;
+  int sentAfterTheCut = 0;
+
+ private:
+  std::string commandStart_;
+  std::function<void()> cut_;
+};
+
 // The main window with a simulated module on pseudo-terminals.
 class DeviceFlowTest : public WizardTest {
  protected:
   ~DeviceFlowTest() override;
   // Starts a module and plugs its side A into PC port COM<pcPortA> and its side B
-  // into COM<pcPortB>; 0 leaves a side unplugged.
+  // into COM<pcPortB>; 0 leaves a side unplugged. Answers in pieces come piece by
+  // piece in the pauses of the program.
   simulator::ModuleSimulator& Connect(simulator::SimOptions options = {}, int pcPortA = 1,
                                       int pcPortB = 2);
   // Starts the window and moves it to the page as the user would.
@@ -52,17 +69,20 @@ class DeviceFlowTest : public WizardTest {
   void ClickWatchingTheWindow(platform::ui::Control& control);
   // The texts of the boxes shown so far.
   std::vector<std::string> BoxTexts() const;
-  // Pulls the module's plug after the given time, while a flow runs.
-  void UnplugAfter(int milliseconds);
+  // Pulls the module's plug while the first command that starts with commandStart waits
+  // for its answer.
+  void UnplugDuring(const std::string& commandStart);
   // Runs the module as a process of its own, plugged in as Connect does, and kills it
-  // (SIGKILL) after the given time while a flow runs.
-  void ConnectProcessKilledAfter(int milliseconds, int pcPortA, int pcPortB);
+  // (SIGKILL) while the first command that starts with commandStart waits for its answer.
+  void ConnectProcessKilledDuring(const std::string& commandStart, int pcPortA, int pcPortB);
+  // The commands sent since the module went away, the one it left unanswered included.
+  int CommandsSentAfterTheCut() const;
 
   std::unique_ptr<simulator::ModuleSimulator> module;
   pid_t moduleProcess = -1;
 
  private:
-  QObject timers_;  // timers set by a test end with it
+  std::unique_ptr<CuttingTransport> cut_;
 };
 
 // A module state holding something else than the factory state in every field.

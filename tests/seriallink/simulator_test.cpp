@@ -13,6 +13,7 @@
 #include <thread>
 #include <vector>
 
+#include "platform/serial_port.h"
 #include "seriallink/rs232.h"
 #include "seriallink/send_code.h"
 #include "simulator/module_simulator.h"
@@ -215,6 +216,35 @@ TEST(SimProcess, Sigusr1LeavesTwoLineModuleAsItIs) {
   RecordedBoxes boxes;
   EXPECT_EQ(ReadModuleSide("COM1:", "9600", 4), "A");
   EXPECT_EQ(sim.ExitAfter(SIGTERM), 0);
+}
+
+TEST(Pieces, GoOutOnTheClockAtLeastTheGapApart) {
+  simulator::ModuleSimulator module({.pieceGapMs = 100});
+  ASSERT_TRUE(module.Start());
+  const int handle = platform::CreateComFile(module.DevicePath(0));
+  ASSERT_GE(handle, 0);
+  platform::DeviceControlBlock dcb{9600, 8, 'N', 1};
+  ASSERT_TRUE(platform::SetCommState(handle, dcb));
+  const auto start = std::chrono::steady_clock::now();
+  ASSERT_EQ(platform::WriteComFile(handle, "_:V\r", 4), 4);
+  std::string answer;
+  std::vector<std::chrono::steady_clock::duration> arrivals;
+  while (answer.size() < 13 &&
+         std::chrono::steady_clock::now() - start < std::chrono::seconds(10)) {
+    pollfd pfd{handle, POLLIN, 0};
+    char buffer[16];
+    const long n =
+        poll(&pfd, 1, 100) > 0 ? platform::ReadComFile(handle, buffer, sizeof buffer) : 0;
+    ASSERT_GE(n, 0);
+    answer.append(buffer, static_cast<std::size_t>(n));
+    if (n > 0) {
+      arrivals.push_back(std::chrono::steady_clock::now() - start);
+    }
+  }
+  platform::CloseComHandle(handle);
+  EXPECT_EQ(answer, "Pelvaron-A5\r\n");
+  ASSERT_FALSE(arrivals.empty());
+  EXPECT_GE(arrivals.back(), std::chrono::milliseconds(200)) << "two gaps before the last piece";
 }
 
 TEST(SimProcess, BadArgumentEndsWithUsage) {
