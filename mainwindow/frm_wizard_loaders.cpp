@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cstddef>
 #include <string>
 
@@ -16,6 +17,14 @@ namespace {
 
 // The time stamp of a module to which no project has been transferred.
 constexpr const char* kFactoryStamp = "20060000000000";
+constexpr std::size_t kStampDigits = 14;
+
+// The module's answer names the file: anything but a stamp's digits could lead out of
+// the autosave folder.
+bool IsStampText(const std::string& text) {
+  return text.size() == kStampDigits &&
+         std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
 
 }  // namespace
 
@@ -81,7 +90,7 @@ bool frmWizard::LoadDescriptionsFromFile(std::string sFile) {
 }
 
 std::string frmWizard::IsAutosaveFileExists(std::string sDate) {
-  if (sDate == kFactoryStamp) {
+  if (sDate == kFactoryStamp || !IsStampText(sDate)) {
     return "";
   }
   const std::string path =

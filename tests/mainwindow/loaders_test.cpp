@@ -68,6 +68,33 @@ TEST_F(LoadersTest, AutosaveCopyIsFoundByItsStamp) {
   }
 }
 
+// Each stamp below would name an existing file if it went into the path unchecked.
+TEST_F(LoadersTest, AStampThatIsNoFourteenDigitsHasNoCopy) {
+  frmWizard& w = Start();
+  ASSERT_TRUE(platform::MakeFolder(program.File("Autosave")));
+  ASSERT_TRUE(platform::MakeFolder(program.File("Autosave/sub")));
+  struct Case {
+    std::string stamp;
+    std::string reached;  // the file that the unchecked path names
+  };
+  const Case cases[] = {
+      {"../outside", "outside.vrx"},
+      {"../20090215143", "20090215143.vrx"},
+      {"sub/2009021514", "Autosave/sub/2009021514.vrx"},
+      {std::string("2009021514300\0", 14), "Autosave/2009021514300"},
+      {"2009021514300", "Autosave/2009021514300.vrx"},
+      {"200902151430055", "Autosave/200902151430055.vrx"},
+      {"2009021514300 ", "Autosave/2009021514300 .vrx"},
+  };
+  for (const Case& c : cases) {
+    WriteCopy(c.reached, OtherProjectBytes());
+    ASSERT_TRUE(platform::FileExists(program.File(c.reached))) << c.reached;
+    EXPECT_EQ(w.IsAutosaveFileExists(c.stamp), "") << c.reached;
+  }
+  WriteCopy("Autosave/20090215143005.vrx", OtherProjectBytes());
+  EXPECT_EQ(w.IsAutosaveFileExists("20090215143005"), program.File("Autosave/20090215143005.vrx"));
+}
+
 TEST_F(LoadersTest, DescriptionsTakeOnlyTheNamesAndTheDescription) {
   frmWizard& w = Start();
   const std::string path = WriteCopy("copy.vrx", OtherProjectBytes());

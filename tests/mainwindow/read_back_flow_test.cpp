@@ -347,6 +347,14 @@ INSTANTIATE_TEST_SUITE_P(
                      {548},
                      true,
                      Names::Kept},
+        AutosaveCase{"StampLeadingOutOfTheFolderNeverAsks",
+                     "../outside",
+                     true,
+                     true,
+                     MsgResult::Yes,
+                     {548},
+                     true,
+                     Names::Kept},
         AutosaveCase{
             "NoCopyNoQuestion", kStampB, false, true, MsgResult::Yes, {548}, true, Names::Kept}),
     [](const auto& info) { return std::string(info.param.name); });
