@@ -134,5 +134,9 @@ void frmWizard::Form_Unload(int& Cancel) {
                        platform::mb::YesNo | platform::mb::Question | platform::mb::SetForeground,
                        AppTitle) != platform::MsgResult::Yes) {
     Cancel = 1;
+    return;
   }
+  // Also when the request came while a device flow lets window messages be handled:
+  // the flow must not go on talking to the module behind a hidden window.
+  ui::EndProgram();
 }

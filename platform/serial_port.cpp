@@ -11,10 +11,12 @@
 #include <cctype>
 #include <cerrno>
 #include <chrono>
+#include <cstdlib>
 #include <cstring>
 #include <map>
 #include <mutex>
 #include <optional>
+#include <set>
 #include <string_view>
 
 namespace platform {
@@ -68,6 +70,32 @@ CommTimeouts TimeoutsOf(int handle) {
     return CommTimeouts{.writeTotalTimeoutMultiplier = 2};
   }
   return found->second;
+}
+
+// Handles opened by CreateComFile and not closed yet. The program may end while a
+// command is under way (from within the window messages of its polls): they are
+// released then, so that the exclusive flag does not stay behind on a line whose
+// far end keeps it open and the next start can open the port again.
+std::mutex openHandlesMutex;
+std::set<int> openHandles;
+
+void ReleaseOpenHandlesAtExit() {
+  std::set<int> handles;
+  {
+    std::lock_guard lock(openHandlesMutex);
+    handles.swap(openHandles);
+  }
+  for (const int handle : handles) {
+    tcflush(handle, TCIOFLUSH);  // a half-sent command must not hold up the close
+    CloseComHandle(handle);
+  }
+}
+
+void NoteOpenHandle(int handle) {
+  static const bool releasedAtExit = std::atexit(ReleaseOpenHandlesAtExit) == 0;
+  (void)releasedAtExit;
+  std::lock_guard lock(openHandlesMutex);
+  openHandles.insert(handle);
 }
 
 bool GetTerminal(int handle, termios& tio) {
@@ -162,6 +190,7 @@ int CreateComFile(const std::string& devicePath) {
     Fail(code);
     return -1;
   }
+  NoteOpenHandle(handle);
   return handle;
 }
 
@@ -334,6 +363,10 @@ void CloseComHandle(int handle) {
   {
     std::lock_guard lock(timeoutsMutex);
     timeoutsByHandle.erase(handle);
+  }
+  {
+    std::lock_guard lock(openHandlesMutex);
+    openHandles.erase(handle);
   }
   // The exclusive flag would otherwise outlive us on a terminal whose other end
   // stays open, locking out the next non-root opener.

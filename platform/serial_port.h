@@ -27,7 +27,8 @@ struct DeviceControlBlock {
 };
 
 // Opens the device exclusively (no second opener, root included), without
-// becoming its controlling terminal and without waiting for carrier.
+// becoming its controlling terminal and without waiting for carrier. A handle still
+// open when the process exits is flushed and released as CloseComHandle does.
 int CreateComFile(const std::string& devicePath);
 
 // Each fails with ENOTTY on something that is not a terminal.

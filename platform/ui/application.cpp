@@ -20,8 +20,6 @@ struct State {
   QtMessageBoxPresenter presenter;
   std::string defaultTitle = "Pelvaron";
   std::optional<ScreenSize> screenOverride;
-  bool running = false;
-  bool ended = false;
 };
 
 State& TheState() {
@@ -57,28 +55,20 @@ void EnsureApplication() {
 int RunApplication(Form& mainForm) {
   EnsureApplication();
   mainForm.Show();
-  if (!mainForm.IsLoaded()) {
-    return 0;
-  }
-  State& state = TheState();
-  state.running = true;
-  while (mainForm.IsLoaded() && !state.ended) {
+  while (mainForm.IsLoaded()) {
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   }
-  state.running = false;
   return 0;
 }
 
+// Leaving the event loop would not do: a handler that lets window messages be handled
+// (a device flow) would go on running under the loops it nests.
 void EndProgram() {
   if (DialogInterceptor* interceptor = CurrentDialogInterceptor()) {
     interceptor->OnEndProgram();
     return;
   }
-  if (!TheState().running) {
-    std::exit(0);
-  }
-  TheState().ended = true;
-  QCoreApplication::exit(0);  // leaves any modal loop; RunApplication then returns
+  std::exit(0);
 }
 
 void SetDefaultTitle(const std::string& title) {

@@ -13,11 +13,12 @@ class Form;
 void InitApplication(int& argc, char** argv);
 void EnsureApplication();
 
-// Shows the form and runs the event loop until it is unloaded or EndProgram runs.
+// Shows the form and runs the event loop until it is unloaded.
 int RunApplication(Form& mainForm);
 
-// Ends the program at once: no further Form_Unload runs. Outside RunApplication the
-// process exits. While a test harness lives, it is only recorded.
+// Ends the process at once, from however deep in event handling it is called: no
+// further Form_Unload runs and no handler that called it goes on. While a test harness
+// lives, it is only recorded and returns.
 void EndProgram();
 
 // The title of message boxes shown without one.

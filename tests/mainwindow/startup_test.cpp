@@ -1,4 +1,5 @@
 #include <fstream>
+#include <functional>
 #include <ostream>
 #include <string>
 
@@ -14,6 +15,7 @@
 
 using platform::MsgResult;
 namespace mb = platform::mb;
+namespace testing_ui = platform::ui::testing;
 
 namespace {
 
@@ -241,6 +243,37 @@ TEST_F(ShutdownTest, EndAnsweredYesUnloadsTheWindow) {
   ui.QueueMessageBoxAnswer(MsgResult::Yes);
   Navigate(2);
   EXPECT_FALSE(w.IsLoaded());
+}
+
+// The end itself is recorded here; the process end is tested in a child process.
+TEST_F(ShutdownTest, EveryCloseRequestAnsweredYesEndsTheProgram) {
+  struct Request {
+    const char* name;
+    std::function<void(frmWizard&)> give;
+    bool noteFirst;  // an information box comes before the question
+  };
+  const Request requests[] = {
+      {"End button", [](frmWizard& w) { testing_ui::ClickControl(w.cmdNavi[2]); }, false},
+      {"close box", [](frmWizard& w) { testing_ui::CloseWindow(w); }, false},
+      {"language menu", [](frmWizard& w) { w.mnuLanguageList_Click(0); }, true},
+  };
+  for (const Request& request : requests) {
+    for (const MsgResult answer : {MsgResult::No, MsgResult::Yes}) {
+      SCOPED_TRACE(std::string(request.name) + (answer == MsgResult::Yes ? " Yes" : " No"));
+      frmWizard& w = Start();
+      w.Show();
+      ui.ClearRecords();
+      if (request.noteFirst) {
+        ui.QueueMessageBoxAnswer(MsgResult::Ok);
+      }
+      ui.QueueMessageBoxAnswer(answer);
+      request.give(w);
+      ASSERT_FALSE(ui.MessageBoxes().empty());
+      EXPECT_EQ(ui.MessageBoxes().back().text, LangText[586]);
+      EXPECT_EQ(ui.ProgramEnded(), answer == MsgResult::Yes);
+      EXPECT_EQ(w.IsLoaded(), answer == MsgResult::No);
+    }
+  }
 }
 
 }  // namespace

@@ -12,6 +12,7 @@
 #include "platform/com_mapping.h"
 #include "platform/settings.h"
 #include "simulator/pty_port.h"
+#include "tests/common/as_nobody.h"
 #include "tests/common/temp_folder.h"
 
 namespace {
@@ -123,6 +124,26 @@ TEST(SerialPort, QueuedBytesAreCountedAndRead) {
   EXPECT_EQ(std::string(buffer, 4), std::string("\x00\r\n\xff", 4));
   EXPECT_EQ(platform::ReadComFile(handle, buffer, 1), 0);
   platform::CloseComHandle(handle);
+}
+
+// The program may end while a command holds the port, half written. The next start
+// must open it again, also as a user whom a left-behind exclusive flag would stop, while
+// the line's far end stays open as the module simulator keeps it. Run as root, the test
+// runs itself again as user nobody.
+TEST(SerialPortAtExit, APortHeldWhenTheProcessEndsOpensAgain) {
+  RUN_TEST_AS_NOBODY("SerialPortAtExit.*");
+  simulator::PtyPort line;
+  GTEST_FLAG_SET(death_test_style, "fast");  // the child shares the line
+  EXPECT_EXIT(
+      {
+        const int handle = platform::CreateComFile(line.DevicePath());
+        platform::WriteComFile(handle, "_:PL", 4);
+        std::exit(handle >= 0 ? 0 : 1);
+      },
+      ::testing::ExitedWithCode(0), "");
+  const int again = platform::CreateComFile(line.DevicePath());
+  EXPECT_GE(again, 0) << platform::SystemErrorText(platform::GetLastError());
+  platform::CloseComHandle(again);
 }
 
 }  // namespace
