@@ -47,14 +47,6 @@ pid_t StartSimulatorChild(std::string& sideA, std::string& sideB, simulator::Sim
   return child;
 }
 
-FloorCountingTransport::FloorCountingTransport() {
-  SetCommandTransport(this);
-}
-
-FloorCountingTransport::~FloorCountingTransport() {
-  SetCommandTransport(nullptr);
-}
-
 std::string FloorCountingTransport::Send(const std::string& sPortItem, const std::string& sSpeed,
                                          const std::string& sCommand, std::int16_t iPollCount,
                                          std::int32_t lWaitMs) {

@@ -4,8 +4,8 @@
 
 #include <string>
 
-#include "seriallink/command_transport.h"
 #include "simulator/sim_options.h"
+#include "tests/common/installed_transport.h"
 
 // Helpers of the benchmarks that time module commands against the protocol's floor.
 
@@ -18,10 +18,8 @@ pid_t StartSimulatorChild(std::string& sideA, std::string& sideB,
 // Passes every command on to the serial ports and adds up the protocol's floor: an
 // answered command costs its wait, one 50 ms poll period and one 50 ms quiet period.
 // Installed for its lifetime.
-class FloorCountingTransport : public CommandTransport {
+class FloorCountingTransport : public InstalledTransport {
  public:
-  FloorCountingTransport();
-  ~FloorCountingTransport() override;
   std::string Send(const std::string& sPortItem, const std::string& sSpeed,
                    const std::string& sCommand, std::int16_t iPollCount,
                    std::int32_t lWaitMs) override;

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "project/hex_text.h"
-#include "seriallink/command_transport.h"
 #include "seriallink/send_code.h"
+#include "tests/common/installed_transport.h"
 #include "tests/fuzz/fuzz_support.h"
 
 namespace {
@@ -21,12 +21,9 @@ const std::string kPort = "COM1:";
 const std::string kSpeed = "9600";
 const std::string kStamp = "20240102030405";
 
-class FuzzAnswer : public CommandTransport {
+class FuzzAnswer : public InstalledTransport {
  public:
-  explicit FuzzAnswer(std::string answer) : answer_(std::move(answer)) {
-    SetCommandTransport(this);
-  }
-  ~FuzzAnswer() override { SetCommandTransport(nullptr); }
+  explicit FuzzAnswer(std::string answer) : answer_(std::move(answer)) {}
   std::string Send(const std::string&, const std::string&, const std::string& sCommand,
                    std::int16_t, std::int32_t) override {
     sent.push_back(sCommand);

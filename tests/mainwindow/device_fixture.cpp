@@ -18,14 +18,6 @@
 #include "seriallink/rs232.h"
 #include "tests/common/bench_support.h"
 
-WatchingTransport::WatchingTransport(frmWizard& w) : w_(w) {
-  SetCommandTransport(this);
-}
-
-WatchingTransport::~WatchingTransport() {
-  SetCommandTransport(nullptr);
-}
-
 std::string WatchingTransport::Send(const std::string& sPortItem, const std::string& sSpeed,
                                     const std::string& sCommand, std::int16_t iPollCount,
                                     std::int32_t lWaitMs) {
@@ -89,15 +81,6 @@ std::vector<std::string> DeviceFlowTest::BoxTexts() const {
     texts.push_back(box.text);
   }
   return texts;
-}
-
-CuttingTransport::CuttingTransport(std::string commandStart, std::function<void()> cut)
-    : commandStart_(std::move(commandStart)), cut_(std::move(cut)) {
-  SetCommandTransport(this);
-}
-
-CuttingTransport::~CuttingTransport() {
-  SetCommandTransport(nullptr);
 }
 
 std::string CuttingTransport::Send(const std::string& sPortItem, const std::string& sSpeed,

@@ -8,17 +8,16 @@
 #include <string>
 #include <vector>
 
-#include "seriallink/command_transport.h"
 #include "simulator/module_simulator.h"
+#include "tests/common/installed_transport.h"
 #include "tests/mainwindow/sample_project.h"
 #include "tests/mainwindow/wizard_fixture.h"
 
 // Passes every module command on to the serial ports and notes what the transfer
 // frame showed when it went out. Installed for its lifetime.
-class WatchingTransport : public CommandTransport {
+class WatchingTransport : public InstalledTransport {
  public:
-  explicit WatchingTransport(frmWizard& w);
-  ~WatchingTransport() override;
+  explicit WatchingTransport(frmWizard& w) : w_(w) {}
   std::string Send(const std::string& sPortItem, const std::string& sSpeed,
                    const std::string& sCommand, std::int16_t iPollCount,
                    std::int32_t lWaitMs) override;
@@ -39,10 +38,10 @@ class WatchingTransport : public CommandTransport {
 // Passes every module command on to the serial ports and runs the cut once, after the
 // first command that starts with the given text went out and before its answer is read.
 // Installed for its lifetime.
-class CuttingTransport : public CommandTransport {
+class CuttingTransport : public InstalledTransport {
  public:
-  CuttingTransport(std::string commandStart, std::function<void()> cut);
-  ~CuttingTransport() override;
+  CuttingTransport(std::string commandStart, std::function<void()> cut)
+      : commandStart_(std::move(commandStart)), cut_(std::move(cut)) {}
   std::string Send(const std::string& sPortItem, const std::string& sSpeed,
                    const std::string& sCommand, std::int16_t iPollCount,
                    std::int32_t lWaitMs) override;

@@ -14,6 +14,7 @@
 #include "platform/ui/application.h"
 #include "platform/ui/dialogs.h"
 #include "seriallink/rs232.h"
+#include "tests/common/installed_transport.h"
 #include "tests/mainwindow/device_fixture.h"
 #include "texts/text_table.h"
 
@@ -50,10 +51,8 @@ class EndingUser : public platform::MessageBoxPresenter {
   std::function<void()> closeRequest_;
 };
 
-class ReportingTransport : public CommandTransport {
+class ReportingTransport : public InstalledTransport {
  public:
-  ReportingTransport() { SetCommandTransport(this); }
-  ~ReportingTransport() override { SetCommandTransport(nullptr); }
   std::string Send(const std::string& sPortItem, const std::string& sSpeed,
                    const std::string& sCommand, std::int16_t iPollCount,
                    std::int32_t lWaitMs) override {

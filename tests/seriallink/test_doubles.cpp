@@ -4,29 +4,12 @@
 
 #include "seriallink/number_text.h"
 
-ScriptedTransport::ScriptedTransport(std::vector<std::string> answers)
-    : answers_(std::move(answers)) {
-  SetCommandTransport(this);
-}
-
-ScriptedTransport::~ScriptedTransport() {
-  SetCommandTransport(nullptr);
-}
-
 std::string ScriptedTransport::Send(const std::string&, const std::string&,
                                     const std::string& sCommand, std::int16_t iPollCount,
                                     std::int32_t lWaitMs) {
   sent.push_back({sCommand, iPollCount, lWaitMs});
   const std::size_t n = sent.size() - 1;
   return n < answers_.size() ? answers_[n] : std::string();
-}
-
-MemoryTransport::MemoryTransport(simulator::SimOptions options) : core(options) {
-  SetCommandTransport(this);
-}
-
-MemoryTransport::~MemoryTransport() {
-  SetCommandTransport(nullptr);
 }
 
 std::string MemoryTransport::Send(const std::string& sPortItem, const std::string& sSpeed,

@@ -6,10 +6,10 @@
 #include <vector>
 
 #include "platform/messagebox.h"
-#include "seriallink/command_transport.h"
 #include "seriallink/device_controls.h"
 #include "simulator/module_core.h"
 #include "simulator/module_simulator.h"
+#include "tests/common/installed_transport.h"
 
 // Records every message box and answers Ok; installed for its lifetime.
 class RecordedBoxes : public platform::MessageBoxPresenter {
@@ -24,10 +24,9 @@ class RecordedBoxes : public platform::MessageBoxPresenter {
 };
 
 // Answers from fixed texts, one per command, and keeps the commands sent.
-class ScriptedTransport : public CommandTransport {
+class ScriptedTransport : public InstalledTransport {
  public:
-  explicit ScriptedTransport(std::vector<std::string> answers);
-  ~ScriptedTransport() override;
+  explicit ScriptedTransport(std::vector<std::string> answers) : answers_(std::move(answers)) {}
   std::string Send(const std::string& sPortItem, const std::string& sSpeed,
                    const std::string& sCommand, std::int16_t iPollCount,
                    std::int32_t lWaitMs) override;
@@ -44,10 +43,9 @@ class ScriptedTransport : public CommandTransport {
 
 // The simulator's module without wires: "COM1:" reaches side A and "COM2:" side
 // B; other ports have nothing connected.
-class MemoryTransport : public CommandTransport {
+class MemoryTransport : public InstalledTransport {
  public:
-  explicit MemoryTransport(simulator::SimOptions options = {});
-  ~MemoryTransport() override;
+  explicit MemoryTransport(simulator::SimOptions options = {}) : core(options) {}
   std::string Send(const std::string& sPortItem, const std::string& sSpeed,
                    const std::string& sCommand, std::int16_t iPollCount,
                    std::int32_t lWaitMs) override;
