@@ -27,6 +27,13 @@ void frmWizard::ConnectNavigationHandlers() {
 }
 
 void frmWizard::cmdNavi_Click(int Index) {
+  // End asks before anything is touched: Yes ends the program, No leaves the window as
+  // it was, so a device flow that lets window messages be handled keeps its progress in
+  // view and its controls disabled.
+  if (Index == 2) {
+    Unload();
+    return;
+  }
   SetMousePointer(ui::MousePointer::Hourglass);
   const std::int16_t oldPage = WizardPage;
   MainPic[0].SetEnabled(false);
@@ -41,8 +48,6 @@ void frmWizard::cmdNavi_Click(int Index) {
     --WizardPage;
   } else if (Index == 1) {
     ++WizardPage;
-  } else if (Index == 2 && Unload()) {
-    return;  // the program ends with the window
   }
 
   if (WizardPage == 2 && oldPage == 1 && !(SideADataOk && SideBDataOk)) {

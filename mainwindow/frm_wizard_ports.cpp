@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -38,25 +39,26 @@ void StoreParity(const ui::ComboBox& list, FixedText<1>& parity) {
   }
 }
 
-// Shows one module port's baud code, parity letter and handshake; a value that no item
-// stands for leaves the control as it was.
+// The list index of value in items; -1 when no item stands for it.
+template <typename T, std::size_t N>
+int IndexOf(const std::array<T, N>& items, T value) {
+  const auto found = std::find(items.begin(), items.end(), value);
+  return found == items.end() ? -1 : static_cast<int>(found - items.begin());
+}
+
+// Shows one module port's baud code, parity letter and handshake. A baud code or parity
+// that no item stands for leaves its list without selection, so that the user sees the
+// value missing; a handshake the box does not take leaves the box as it was.
 void ShowPortParameters(ui::ComboBox& baudList, ui::ComboBox& parityList,
                         ui::CheckBox& handshakeBox, std::int32_t baudCode,
                         const FixedText<1>& parity, std::int32_t handshake) {
   baudList.SetBackColor(platform::vbWindowBackground);
-  for (int i = 0; i < static_cast<int>(kBaudCodes.size()); ++i) {
-    if (kBaudCodes[i] == baudCode) {
-      baudList.SetListIndex(i);
-      if (i == kIndex57600) {
-        baudList.SetBackColor(kColor57600);
-      }
-    }
+  const int baudIndex = IndexOf(kBaudCodes, baudCode);
+  baudList.SetListIndex(baudIndex);
+  if (baudIndex == kIndex57600) {
+    baudList.SetBackColor(kColor57600);
   }
-  for (int i = 0; i < static_cast<int>(kParityLetters.size()); ++i) {
-    if (parity.bytes[0] == kParityLetters[i]) {
-      parityList.SetListIndex(i);
-    }
-  }
+  parityList.SetListIndex(IndexOf(kParityLetters, parity.bytes[0]));
   if (handshake >= ui::vb::Unchecked && handshake <= ui::vb::Grayed) {
     handshakeBox.SetValue(handshake);
   }

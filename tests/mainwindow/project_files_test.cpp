@@ -1,3 +1,4 @@
+#include <QTest>
 #include <cstdint>
 #include <filesystem>
 #include <iterator>
@@ -18,6 +19,7 @@
 #include "texts/text_table.h"
 
 namespace mb = platform::mb;
+namespace ui = platform::ui;
 namespace testing_ui = platform::ui::testing;
 using platform::MsgResult;
 
@@ -278,6 +280,29 @@ TEST_F(ProjectFilesTest, ShortFileReadsAsFarAsItGoes) {
   expected.resize(full.size(), '\0');
   expected.replace(40, 2048, ProjHeader.FileInfo.Raw());
   EXPECT_TRUE(Project() == expected);
+}
+
+// A header cut after its version holds baud code 0 and no parity letter: the lists show
+// nothing instead of the previous project's settings, until the user picks an item.
+TEST_F(ProjectFilesTest, PortSettingsWithoutItemShowNoSelection) {
+  frmWizard& w = StartOnPage1();
+  const std::string full = SampleFile();
+  Load(WriteFile("sample.vrx", full));
+  ASSERT_EQ(w.Combo3.Text(), "57600");
+  ASSERT_EQ(w.Combo6.Text(), "Space");
+  Load(WriteFile("short.vrx", full.substr(0, 8)));
+  ASSERT_EQ(ProjHeader.Com1Baud, 0);
+  for (const ui::ComboBox* list : {&w.Combo3, &w.Combo4, &w.Combo5, &w.Combo6}) {
+    SCOPED_TRACE(list->Name());
+    EXPECT_EQ(list->ListIndex(), -1);
+  }
+  EXPECT_EQ(w.Combo3.BackColor(), platform::vbWindowBackground);
+  EXPECT_EQ(ProjHeader.Com1Baud + ProjHeader.Com2Baud, 0) << "nothing written back";
+  EXPECT_EQ(ProjHeader.Com1Parity.bytes[0] + ProjHeader.Com2Parity.bytes[0], 0);
+  QTest::keyClick(w.Combo3.Widget(), Qt::Key_Down);
+  QTest::keyClick(w.Combo6.Widget(), Qt::Key_Down);
+  EXPECT_EQ(ProjHeader.Com1Baud, 4);
+  EXPECT_EQ(ProjHeader.Com2Parity.bytes[0], 'N');
 }
 
 TEST_F(ProjectFilesTest, RefusedFilesLeaveTheProjectAsItWas) {

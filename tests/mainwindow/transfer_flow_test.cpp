@@ -349,6 +349,56 @@ INSTANTIATE_TEST_SUITE_P(
                  true}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The closing question answered No while the transfer lets window messages be handled:
+// the window looks as it did before the question and the transfer runs to its end.
+struct CloseRequest {
+  const char* name;
+  void (*give)(frmWizard&);
+  friend void PrintTo(const CloseRequest& c, std::ostream* os) { *os << c.name; }
+};
+
+class NoDuringTransfer : public TransferFlowTest,
+                         public ::testing::WithParamInterface<CloseRequest> {};
+
+TEST_P(NoDuringTransfer, KeepsTheRunningTransferInView) {
+  Connect({}, 1, 0);
+  frmWizard& w = StartTransferPage();
+  WatchingTransport watch(w);
+  int listCommands = 0;
+  bool asked = false;
+  platform::ui::MousePointer pointer{};
+  watch.rewrite = [&](const std::string& command, std::string answer) {
+    if (command.starts_with("_:PL") && ++listCommands == 20) {
+      ui.QueueMessageBoxAnswer(MsgResult::No);
+      pointer = w.Pointer();
+      GetParam().give(w);
+      asked = true;
+    }
+    if (asked) {
+      EXPECT_TRUE(w.FrameTransfer.Visible() && w.ProgressBar1.Visible() &&
+                  w.lblTransfer1.Visible() && w.lblTransferStatus.Visible())
+          << "after " << listCommands << " list commands";
+      EXPECT_FALSE(w.CmdTransmit.Enabled() || w.PicCtrl.Enabled());
+      EXPECT_EQ(w.Pointer(), pointer);
+    }
+    return answer;
+  };
+  testing_ui::ClickControl(w.CmdTransmit);
+  EXPECT_TRUE(asked);
+  EXPECT_EQ(BoxTexts(), (std::vector<std::string>{LangText[586], LangText[578]}));
+  EXPECT_EQ(ListCommands(watch).size(), 160u) << "the transfer ran to its end";
+  EXPECT_TRUE(w.IsLoaded());
+  EXPECT_FALSE(ui.ProgramEnded());
+  ExpectWindowAtRest(w);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Requests, NoDuringTransfer,
+    ::testing::Values(CloseRequest{"EndButton",
+                                   [](frmWizard& w) { testing_ui::ClickControl(w.cmdNavi[2]); }},
+                      CloseRequest{"CloseBox", [](frmWizard& w) { testing_ui::CloseWindow(w); }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(TransferFlowTest, ModuleUnpluggedDuringTheTransferEndsItInOrder) {
   Connect({}, 1, 0);
   frmWizard& w = StartTransferPage();
