@@ -222,6 +222,9 @@ class frmWizard : public ui::Form, public RecentFileMenu {
 
   // The list editor for a whole list.
   void cmdList_Click(int Index);
+  // Opens the list editor for ListKind; when it closes, both link pages show the
+  // records, so every combo lists the edited names.
+  void EditListAndShowLinkPages();
 
   // Link page 2 (COM1 to COM2): row r shows record VScroll1 x 4 + r.
   void ShowLinkPage1();

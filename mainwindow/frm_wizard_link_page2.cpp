@@ -1,4 +1,3 @@
-#include "dialogs/frm_list.h"
 #include "mainwindow/frm_wizard.h"
 #include "mainwindow/link_rows.h"
 #include "project/program_state.h"
@@ -17,16 +16,14 @@ LinkRows Page2Rows(frmWizard& w) {
   return {w.lblNumber, w.txtInfo, w.txtUserASC, w.txtUserHEX, w.VScroll1, w.imgUpDownList};
 }
 
-// The list editor on the entry of the row, the row stored first; the combos then list
-// the edited names.
+// The list editor on the entry of the row, the row stored first.
 void EditListOfRow(frmWizard& w, int row, std::int16_t kind) {
   if (!w.IsRefreshing) {
     w.StoreLinkRow1(row);
   }
   ListKind = kind;
   ListRecordNo = static_cast<std::int16_t>(RecordOfRow(Page2Rows(w), row));
-  ShowListEditor(&w);
-  w.ShowLinkPage1();
+  w.EditListAndShowLinkPages();
 }
 
 }  // namespace

@@ -1,4 +1,3 @@
-#include "dialogs/frm_list.h"
 #include "mainwindow/frm_wizard.h"
 #include "mainwindow/link_rows.h"
 #include "project/program_state.h"
@@ -134,16 +133,14 @@ void frmWizard::cmbTransTo2_Click(int Index) {
   }
 }
 
-// The list editor on the Tx-COM1 entry of the row, the row stored first; the combos
-// then list the edited names.
+// The list editor on the Tx-COM1 entry of the row, the row stored first.
 void frmWizard::cmdListTo2_Click(int Index) {
   if (!IsRefreshing) {
     StoreLinkRow2(Index);
   }
   ListKind = kTxCom1List;
   ListRecordNo = static_cast<std::int16_t>(RecordOfRow(Page3Rows(*this), Index));
-  ShowListEditor(this);
-  ShowLinkPage2();
+  EditListAndShowLinkPages();
 }
 
 void frmWizard::VScroll2_Change() {

@@ -13,6 +13,10 @@ void frmWizard::ConnectListButtonHandlers() {
 void frmWizard::cmdList_Click(int Index) {
   constexpr std::int16_t kListKinds[] = {1, 3, 4, 5, 2};
   ListKind = kListKinds[Index];
+  EditListAndShowLinkPages();
+}
+
+void frmWizard::EditListAndShowLinkPages() {
   ShowListEditor(this);
   ShowLinkPage1();
   ShowLinkPage2();

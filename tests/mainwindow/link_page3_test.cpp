@@ -90,14 +90,16 @@ TEST_F(LinkPage3Test, RowsAreTypedIntoTheRxCom2List) {
   EXPECT_EQ(ui.MessageBoxes().size(), 1u);
 }
 
-// The row is stored before the editor opens, and the combos list the edited names after.
+// The row is stored before the editor opens, and the combos of both pages list the
+// edited names after.
 TEST_F(LinkPage3Test, ListButtonsOpenTheEditorOnTheEntryOfTheirRow) {
   struct Case {
     int page;    // 2 or 3
     int button;  // 0 cmdListBack, 1 cmdListTo, 2 cmdListTo2
     std::int16_t kind;
+    int otherPage;  // the other page whose combos list the edited list, 0 for none
   };
-  for (const Case c : {Case{2, 0, 3}, Case{2, 1, 4}, Case{3, 2, 3}}) {
+  for (const Case c : {Case{2, 0, 3, 3}, Case{2, 1, 4, 0}, Case{3, 2, 3, 2}}) {
     SCOPED_TRACE(c.button);
     frmWizard& w = OpenLinkPage(c.page);
     ui::VScrollBar& scroll = c.page == 2 ? w.VScroll1 : w.VScroll2;
@@ -127,6 +129,9 @@ TEST_F(LinkPage3Test, ListButtonsOpenTheEditorOnTheEntryOfTheirRow) {
     const int item = c.button == 1 ? 11 : 12;
     EXPECT_EQ(combo.List(item), "11 - Neu");
     EXPECT_EQ(scroll.Value(), 2);
+    for (int r = 0; r <= 3 && c.otherPage != 0; ++r) {
+      EXPECT_EQ((c.otherPage == 3 ? w.cmbTransTo2[r] : w.cmbBackAnswer[r]).List(12), "11 - Neu");
+    }
   }
 }
 
