@@ -12,6 +12,7 @@
 #include "dialogs/frm_test.h"
 #include "platform/ui/ui.h"
 #include "project/recent_files.h"
+#include "project/shown_command.h"
 #include "texts/text_table.h"
 
 namespace ui = platform::ui;
@@ -227,6 +228,7 @@ class frmWizard : public ui::Form, public RecentFileMenu {
   void EditListAndShowLinkPages();
 
   // Link page 2 (COM1 to COM2): row r shows record VScroll1 x 4 + r.
+  std::array<ShownCommand, 4> HexShown1{};  // what each row's HEX box was given
   void ShowLinkPage1();
   void StoreLinkRow1(int Row);
   void txtInfo_KeyPress(int Index, int& KeyAscii);
@@ -246,6 +248,7 @@ class frmWizard : public ui::Form, public RecentFileMenu {
   void imgUpDownList_Click(int Index);
 
   // Link page 3 (COM2 to COM1): row r shows record VScroll2 x 4 + r.
+  std::array<ShownCommand, 4> HexShown2{};
   void ShowLinkPage2();
   void StoreLinkRow2(int Row);
   void txtInfo2_KeyPress(int Index, int& KeyAscii);

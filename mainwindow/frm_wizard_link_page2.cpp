@@ -13,12 +13,20 @@ constexpr std::int16_t kTxCom1List = 3;
 constexpr std::int16_t kTxCom2List = 4;
 
 LinkRows Page2Rows(frmWizard& w) {
-  return {w.lblNumber, w.txtInfo, w.txtUserASC, w.txtUserHEX, w.VScroll1, w.imgUpDownList};
+  return {w.lblNumber, w.txtInfo,       w.txtUserASC, w.txtUserHEX,
+          w.VScroll1,  w.imgUpDownList, w.HexShown1};
+}
+
+// Whether the user changed the row's name or command since it was shown or stored.
+bool RowEdited(frmWizard& w, int row) {
+  const LinkRows rows = Page2Rows(w);
+  const CommandRecord& record = CmdRecords[RecordOfRow(rows, row)];
+  return EntryEdited(rows, row, record.RxCom1Cmd, record.RxCom1Len, record.RxCom1Info);
 }
 
 // The list editor on the entry of the row, the row stored first.
 void EditListOfRow(frmWizard& w, int row, std::int16_t kind) {
-  if (!w.IsRefreshing) {
+  if (!w.IsRefreshing && RowEdited(w, row)) {
     w.StoreLinkRow1(row);
   }
   ListKind = kind;
@@ -97,8 +105,9 @@ void frmWizard::txtInfo_KeyPress(int Index, int& KeyAscii) {
   MoveOnEnter(KeyAscii, txtUserASC[Index]);
 }
 
+// A key that changes no field, the Tab that brought the focus among them, stores nothing.
 void frmWizard::txtInfo_KeyUp(int Index, int&, int) {
-  if (!IsRefreshing) {
+  if (!IsRefreshing && RowEdited(*this, Index)) {
     StoreLinkRow1(Index);
   }
 }
@@ -126,7 +135,7 @@ void frmWizard::txtUserHEX_KeyUp(int Index, int& KeyCode, int) {
   if (KeyCode == 13) {
     txtUserHEX_LostFocus(Index);
   }
-  if (!IsRefreshing) {
+  if (!IsRefreshing && RowEdited(*this, Index)) {
     StoreLinkRow1(Index);
   }
 }

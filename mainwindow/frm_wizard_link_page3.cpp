@@ -14,7 +14,15 @@ constexpr int kFirstPage3Row = 4;  // the row pictures of page 3 are picListgrp(
 constexpr std::int16_t kTxCom1List = 3;
 
 LinkRows Page3Rows(frmWizard& w) {
-  return {w.lblNumber2, w.txtInfo2, w.txtUserASC2, w.txtUserHEX2, w.VScroll2, w.imgUpDownList2};
+  return {w.lblNumber2, w.txtInfo2,       w.txtUserASC2, w.txtUserHEX2,
+          w.VScroll2,   w.imgUpDownList2, w.HexShown2};
+}
+
+// Whether the user changed the row's name or command since it was shown or stored.
+bool RowEdited(frmWizard& w, int row) {
+  const LinkRows rows = Page3Rows(w);
+  const CommandRecord& record = CmdRecords[RecordOfRow(rows, row)];
+  return EntryEdited(rows, row, record.RxCom2Cmd, record.RxCom2Len, record.RxCom2Info);
 }
 
 }  // namespace
@@ -84,7 +92,9 @@ void frmWizard::txtInfo2_KeyPress(int Index, int& KeyAscii) {
 
 void frmWizard::txtInfo2_KeyUp(int Index, int&, int) {
   if (!IsRefreshing) {
-    StoreLinkRow2(Index);
+    if (RowEdited(*this, Index)) {
+      StoreLinkRow2(Index);
+    }
     picListgrp_MouseMove(kFirstPage3Row + Index, 0, 0, 0, 0);
   }
 }
@@ -112,7 +122,7 @@ void frmWizard::txtUserHEX2_KeyUp(int Index, int& KeyCode, int) {
   if (KeyCode == 13) {
     txtUserHEX2_LostFocus(Index);
   }
-  if (!IsRefreshing) {
+  if (!IsRefreshing && RowEdited(*this, Index)) {
     StoreLinkRow2(Index);
   }
 }
@@ -135,7 +145,7 @@ void frmWizard::cmbTransTo2_Click(int Index) {
 
 // The list editor on the Tx-COM1 entry of the row, the row stored first.
 void frmWizard::cmdListTo2_Click(int Index) {
-  if (!IsRefreshing) {
+  if (!IsRefreshing && RowEdited(*this, Index)) {
     StoreLinkRow2(Index);
   }
   ListKind = kTxCom1List;

@@ -22,17 +22,6 @@ constexpr platform::OleColor kNoCommandColor = 0xE0FFFF;
 constexpr platform::OleColor kStatusQueryColor = 0xFFE0FF;
 constexpr platform::OleColor kEntryColor = 0xFFFFFF;
 
-// A command longer than the HEX box holds shows cut. While the box's digits are still
-// those it was given, the command stays whole in the record.
-bool ShowsCutCommand(const ui::TextBox& hex, const std::string& digits, const std::string& stored) {
-  if (digits.size() >= stored.size() || FilterHexDigits(stored, true).size() != stored.size()) {
-    return false;
-  }
-  const std::string shown = FormatHex(stored, false);
-  const auto limit = hex.MaxLength() > 0 ? static_cast<std::size_t>(hex.MaxLength()) : shown.size();
-  return FilterHexDigits(shown.substr(0, limit), true) == digits;
-}
-
 }  // namespace
 
 int RecordOfRow(const LinkRows& rows, int row) {
@@ -43,16 +32,29 @@ void ShowEntry(const LinkRows& rows, int row, const CommandName& name, const Com
                std::int16_t length) {
   rows.number[row].SetCaption(std::to_string(RecordOfRow(rows, row) + 1));
   rows.name[row].SetText(name.Read());
-  rows.hex[row].SetText(FormatHex(command.Left(length), false));
+  ui::TextBox& hex = rows.hex[row];
+  hex.SetText(FormatHex(command.Left(length), false));
+  rows.shown[row].Show(command.Left(length), FormatHex(hex.Text(), true));
   // A command longer than the box shows from its first byte.
-  rows.hex[row].SetSelStart(0);
+  hex.SetSelStart(0);
   rows.ascii[row].SetSelStart(0);
+}
+
+bool EntryEdited(const LinkRows& rows, int row, const CommandText& command, std::int16_t length,
+                 const CommandName& name) {
+  const std::string digits = FormatHex(rows.hex[row].Text(), true);
+  ShownCommand& shown = rows.shown[row];
+  shown.Note(digits);
+  return TrimBlanks(rows.name[row].Text()) != name.Read() ||
+         (!shown.Kept() && digits != command.Left(length));
 }
 
 void StoreEntry(const LinkRows& rows, int row, CommandText& command, std::int16_t& length,
                 CommandName& name) {
   const std::string digits = FormatHex(rows.hex[row].Text(), true);
-  if (!ShowsCutCommand(rows.hex[row], digits, command.Left(length))) {
+  ShownCommand& shown = rows.shown[row];
+  shown.Note(digits);
+  if (!shown.Kept()) {
     command.Set(digits);
     length = static_cast<std::int16_t>(digits.size());
   }

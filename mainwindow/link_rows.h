@@ -1,11 +1,13 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <string>
 
 #include "platform/colors.h"
 #include "platform/ui/ui.h"
 #include "project/records.h"
+#include "project/shown_command.h"
 #include "texts/text_table.h"
 
 // What the rows of both link pages share: the entry boxes with their HEX and ASCII
@@ -26,6 +28,7 @@ struct LinkRows {
   platform::ui::ControlArray<platform::ui::TextBox>& hex;
   platform::ui::VScrollBar& scroll;
   platform::ui::ControlArray<platform::ui::Image>& upDown;
+  std::array<ShownCommand, kRowsPerPage>& shown;
 };
 
 // The record shown in a row of the current page.
@@ -35,9 +38,13 @@ int RecordOfRow(const LinkRows& rows, int row);
 // handler fills the ASCII box.
 void ShowEntry(const LinkRows& rows, int row, const CommandName& name, const CommandText& command,
                std::int16_t length);
+// Whether the user changed the row's name or command from the record's. A focus move, a
+// key that leaves the text as it is or a reformatting of the HEX box is no change.
+bool EntryEdited(const LinkRows& rows, int row, const CommandText& command, std::int16_t length,
+                 const CommandName& name);
 // The row's command (compact digits and their count) and name into the record's fields.
-// A command too long for the HEX box, which shows it cut, stays whole until its digits
-// in the box change.
+// A command the HEX box cannot show as it stands stays whole until its digits in the
+// box change.
 void StoreEntry(const LinkRows& rows, int row, CommandText& command, std::int16_t& length,
                 CommandName& name);
 

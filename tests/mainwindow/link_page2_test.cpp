@@ -144,8 +144,11 @@ TEST_F(LinkPage2Test, FieldsThatHoldNoHexShowAnEmptyBoxAndStayUntilEdited) {
   ClickInto(w.txtInfo[0]);
   Type("x");
   EXPECT_TRUE(CmdRecords[1] == before[1]);
-  EXPECT_EQ(Command(CmdRecords[0]), "");
+  EXPECT_TRUE(Command(CmdRecords[0]) == Command(before[0])) << "kept while the box is not edited";
   EXPECT_EQ(CmdRecords[0].RxCom1Info.Read(), "x");
+  ClickInto(w.txtUserHEX[0]);
+  Type("41");
+  EXPECT_EQ(Command(CmdRecords[0]), "41");
 }
 
 // A command longer than a HEX box holds (read back from a module, or from a file) shows
