@@ -134,7 +134,7 @@ void frmList::txtInfo_KeyUp(int Index, int&, int) {
 }
 
 // The Tx-COM1 list is stored into the back-answer list as well, a command kept as
-// stored included.
+// stored included. A page being shown stores no name it merely shows.
 void frmList::StoreRow(int Row) {
   if (Row < 0 || Row > 7) {
     return;
@@ -147,13 +147,14 @@ void frmList::StoreRow(int Row) {
   const std::string cmd = FormatHex(txtUserHEX[Row].Text(), true);
   const std::string info(TrimBlanks(txtInfo[Row].Text()));
   const bool withCommand = !commandKept_[Row];
+  const NameStore nameStore = showingPage_ ? NameStore::ValueChanged : NameStore::Padded;
   if (ListKind == 3) {
     const ListFields back = *FieldsOf(record, 2);
-    StoreFields(back, info, cmd, withCommand);
+    StoreFields(back, info, cmd, withCommand, nameStore);
     if (!withCommand) {
       *back.Len = *fields->Len;
       *back.Cmd = *fields->Cmd;
     }
   }
-  StoreFields(*fields, info, cmd, withCommand);
+  StoreFields(*fields, info, cmd, withCommand, nameStore);
 }

@@ -26,8 +26,8 @@ bool IsEditorCommand(std::int16_t len, const std::string& cmd) {
 }
 
 void StoreFields(const ListFields& fields, const std::string& info, const std::string& cmd,
-                 bool withCommand) {
-  if (fields.Info->Read() != info) {
+                 bool withCommand, NameStore nameStore) {
+  if (nameStore == NameStore::Padded || fields.Info->Read() != info) {
     fields.Info->Set(info);
   }
   const auto len = static_cast<std::int16_t>(cmd.size());

@@ -24,7 +24,13 @@ inline constexpr int kMaxShownDigits = 62;
 // itself: 0..62 upper-case hex digits.
 bool IsEditorCommand(std::int16_t len, const std::string& cmd);
 
-// Writes info and, with withCommand, cmd and its length into the fields, each only
-// when it differs from what they hold, so a row stored unchanged keeps every byte.
+// How a name is written: in its padded form whenever the field's bytes differ from that
+// (a row the user stores), or only when the value readers see differs (a row stored
+// because a page was shown, so showing it leaves a name never set as NULs).
+enum class NameStore { Padded, ValueChanged };
+
+// Writes info by nameStore and, with withCommand, cmd and its length into the fields, the
+// command only when it differs from what they hold, so a row stored unchanged keeps
+// every byte of it.
 void StoreFields(const ListFields& fields, const std::string& info, const std::string& cmd,
-                 bool withCommand);
+                 bool withCommand, NameStore nameStore);

@@ -36,6 +36,14 @@ Qt::Alignment QtAlignment(Alignment alignment) {
 
 constexpr int kAccentRoom = 2;
 
+// A document's raw text with its paragraph and line separators as CR LF.
+QString WithCrLf(QString raw) {
+  for (const QChar separator : {QChar(QChar::ParagraphSeparator), QChar(QChar::LineSeparator)}) {
+    raw.replace(separator, QStringLiteral("\r\n"));
+  }
+  return raw;
+}
+
 }  // namespace
 
 Label::Label(Container& parent, std::string name, int index)
@@ -96,12 +104,18 @@ TextBox::TextBox(Container& parent, std::string name, int index, bool multiLine)
   }
 }
 
-// Multi-line text crosses the layer with CR LF line ends.
+// Multi-line text crosses the layer with CR LF line ends. The document turns a lone CR
+// into a line break, so text the user has not edited is given back as it was set; the
+// raw text keeps a non-breaking space, which toPlainText() makes a blank.
 std::string TextBox::Text() const {
   if (line_ != nullptr) {
     return FromQt(line_->text());
   }
-  return FromQt(edit_->toPlainText().replace(QStringLiteral("\n"), QStringLiteral("\r\n")));
+  const QString document = edit_->document()->toRawText();
+  if (setText_ && setText_->document == document) {
+    return setText_->bytes;
+  }
+  return FromQt(WithCrLf(document));
 }
 
 void TextBox::SetText(const std::string& text) {
@@ -109,10 +123,18 @@ void TextBox::SetText(const std::string& text) {
     line_->setText(ToQt(text));
     return;
   }
-  const QString plain = ToQt(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  if (plain != edit_->toPlainText()) {
-    edit_->setPlainText(plain);
+  if (text == Text()) {
+    return;
   }
+  {
+    const QSignalBlocker blocker(edit_);
+    edit_->setPlainText(ToQt(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  }
+  setText_.reset();
+  if (!CutToMaxLength()) {
+    setText_ = SetBytes{text, edit_->document()->toRawText()};
+  }
+  RaiseChange();
 }
 
 int TextBox::MaxLength() const {
@@ -128,13 +150,18 @@ void TextBox::SetMaxLength(int length) {
   }
 }
 
-void TextBox::CutToMaxLength() {
-  if (edit_ == nullptr || maxLength_ == 0 || edit_->toPlainText().size() <= maxLength_) {
-    return;
+bool TextBox::CutToMaxLength() {
+  if (edit_ == nullptr || maxLength_ == 0) {
+    return false;
+  }
+  const QString document = edit_->document()->toRawText();
+  if (document.size() <= maxLength_) {
+    return false;
   }
   QSignalBlocker blocker(edit_);
-  edit_->setPlainText(edit_->toPlainText().left(maxLength_));
+  edit_->setPlainText(document.left(maxLength_));
   edit_->moveCursor(QTextCursor::End);
+  return true;
 }
 
 int TextBox::SelStart() const {

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <QString>
+#include <optional>
+
 #include "platform/ui/control.h"
 
 class QLabel;
@@ -25,7 +28,8 @@ class Label : public Control {
   bool transparent_ = false;
 };
 
-// A text box, single line or multi-line. Text set from code is cut to MaxLength.
+// A text box, single line or multi-line. Text set from code is cut to MaxLength. A
+// multi-line box gives back the bytes it was set with until the user edits its text.
 class TextBox : public Control {
  public:
   TextBox(Container& parent, std::string name, int index = -1, bool multiLine = false);
@@ -47,10 +51,16 @@ class TextBox : public Control {
   bool MultiLine() const { return edit_ != nullptr; }
 
  private:
-  void CutToMaxLength();
+  bool CutToMaxLength();  // true when it cut
+  // What SetText was given and the document's raw text that it made.
+  struct SetBytes {
+    std::string bytes;
+    QString document;
+  };
   QLineEdit* line_ = nullptr;       // single line
   QPlainTextEdit* edit_ = nullptr;  // multi-line
   int maxLength_ = 0;
+  std::optional<SetBytes> setText_;  // multi-line, while the text is not cut
 };
 
 }  // namespace platform::ui

@@ -345,8 +345,9 @@ TEST_F(ListEditorTest, EditingChangesOnlyTheFieldsOfTheEditedEntry) {
     CmdRecords[r].StatusMatrix.fill(2);
     CmdRecords[r].Filter1Matrix.fill(1);
   }
-  CmdRecords[11].TxCom2Info.bytes.fill('\0');  // read as empty, and kept so
+  CmdRecords[11].TxCom2Info.bytes.fill('\0');  // never set: stored padded with its row
   CommandRecordList expected = CmdRecords;
+  expected[11].TxCom2Info.Set("");
   frmList& w = Open(4, 10);
   Type(w.txtInfo[2], " X");
   Type(w.txtUserASC[2], "Z");
@@ -355,6 +356,53 @@ TEST_F(ListEditorTest, EditingChangesOnlyTheFieldsOfTheEditedEntry) {
   expected[10].TxCom2Cmd.Set("A1B25A");
   expected[10].TxCom2Len = 6;
   EXPECT_EQ(ChangedRecords(expected), std::vector<int>{});
+}
+
+struct NeverNamedEntry {
+  int kind;
+  const char* ascFill;
+  const char* name;  // typed into the description first
+  const char* hex;   // then typed into the HEX box
+  const char* command;
+  const char* storedName;  // before the blank padding of the field
+};
+
+// Names never set hold NULs, as at program start. A row the user stores gets its name
+// left-aligned and padded with blanks, in the back answers too for Tx-COM1; rows only
+// shown keep their NULs, an empty one whose HEX box a page turn empties included.
+TEST_F(ListEditorTest, ARowTheUserStoresGetsANameNeverSetPaddedWithBlanks) {
+  const NeverNamedEntry entries[] = {
+      {1, "0", "", "41", "41", ""},
+      {3, "0", "", "41 42", "4142", ""},
+      {5, "0", "ab", "41", "41", "ab"},
+      {4, "1", "", "42", "42", "B"},
+  };
+  const std::string never(64, '\0');
+  for (const NeverNamedEntry& e : entries) {
+    SCOPED_TRACE(e.kind);
+    CmdRecords = CommandRecordList{};
+    SetEntry(1, e.kind, "43", "");
+    FieldsOf(CmdRecords[1], e.kind)->Info->bytes.fill('\0');
+    StoreAscFill(e.ascFill);
+    frmList& w = Open(e.kind);
+    uitest::ClickControl(w.imgUpDownList[1]);  // row 1 turns from entry 2 to the empty 10
+    ASSERT_EQ(w.VScroll1.Value(), 1);
+    if (*e.name != '\0') {
+      w.txtInfo[0].SetFocus();
+      QTest::keyClicks(w.txtInfo[0].Widget(), QString::fromLatin1(e.name));
+    }
+    w.txtUserHEX[0].SetFocus();
+    QTest::keyClicks(w.txtUserHEX[0].Widget(), QString::fromLatin1(e.hex));
+    CommandName stored;
+    stored.Set(e.storedName);
+    for (int kind : e.kind == 3 ? std::vector{3, 2} : std::vector{e.kind}) {
+      SCOPED_TRACE(kind);
+      EXPECT_EQ(FieldsOf(CmdRecords[8], kind)->Info->Raw(), stored.Raw());
+      EXPECT_EQ(Command(8, kind), e.command);
+      EXPECT_EQ(FieldsOf(CmdRecords[1], kind)->Info->Raw(), never);
+      EXPECT_EQ(FieldsOf(CmdRecords[9], kind)->Info->Raw(), never);
+    }
+  }
 }
 
 TEST_F(ListEditorTest, TheDescriptionSettingIsStoredWhenTheEditorCloses) {
