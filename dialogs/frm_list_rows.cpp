@@ -134,7 +134,8 @@ void frmList::txtInfo_KeyUp(int Index, int&, int) {
 }
 
 // The Tx-COM1 list is stored into the back-answer list as well, a command kept as
-// stored included. A page being shown stores no name it merely shows.
+// stored included. A page being shown stores no name it merely shows, and a key or a
+// focus move that changes no field stores nothing.
 void frmList::StoreRow(int Row) {
   if (Row < 0 || Row > 7) {
     return;
@@ -148,6 +149,15 @@ void frmList::StoreRow(int Row) {
   const std::string info(TrimBlanks(txtInfo[Row].Text()));
   const bool withCommand = !commandKept_[Row];
   const NameStore nameStore = showingPage_ ? NameStore::ValueChanged : NameStore::Padded;
+  bool differs = FieldsDiffer(*fields, info, cmd, withCommand);
+  if (ListKind == 3) {
+    const ListFields back = *FieldsOf(record, 2);
+    differs = differs || FieldsDiffer(back, info, cmd, withCommand) ||
+              (!withCommand && (*back.Len != *fields->Len || *back.Cmd != *fields->Cmd));
+  }
+  if (!differs) {
+    return;
+  }
   if (ListKind == 3) {
     const ListFields back = *FieldsOf(record, 2);
     StoreFields(back, info, cmd, withCommand, nameStore);

@@ -25,14 +25,27 @@ bool IsEditorCommand(std::int16_t len, const std::string& cmd) {
                      [](char c) { return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'F'); });
 }
 
+namespace {
+
+bool CommandDiffers(const ListFields& fields, const std::string& cmd) {
+  const auto len = static_cast<std::int16_t>(cmd.size());
+  return *fields.Len != len || fields.Cmd->Left(len) != cmd;
+}
+
+}  // namespace
+
+bool FieldsDiffer(const ListFields& fields, const std::string& info, const std::string& cmd,
+                  bool withCommand) {
+  return fields.Info->Read() != info || (withCommand && CommandDiffers(fields, cmd));
+}
+
 void StoreFields(const ListFields& fields, const std::string& info, const std::string& cmd,
                  bool withCommand, NameStore nameStore) {
   if (nameStore == NameStore::Padded || fields.Info->Read() != info) {
     fields.Info->Set(info);
   }
-  const auto len = static_cast<std::int16_t>(cmd.size());
-  if (withCommand && (*fields.Len != len || fields.Cmd->Left(len) != cmd)) {
+  if (withCommand && CommandDiffers(fields, cmd)) {
     fields.Cmd->Set(cmd);
-    *fields.Len = len;
+    *fields.Len = static_cast<std::int16_t>(cmd.size());
   }
 }

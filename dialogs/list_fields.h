@@ -24,6 +24,11 @@ inline constexpr int kMaxShownDigits = 62;
 // itself: 0..62 upper-case hex digits.
 bool IsEditorCommand(std::int16_t len, const std::string& cmd);
 
+// Whether writing info and, with withCommand, cmd would change what the fields hold as
+// readers see them.
+bool FieldsDiffer(const ListFields& fields, const std::string& info, const std::string& cmd,
+                  bool withCommand);
+
 // How a name is written: in its padded form whenever the field's bytes differ from that
 // (a row the user stores), or only when the value readers see differs (a row stored
 // because a page was shown, so showing it leaves a name never set as NULs).
