@@ -13,20 +13,21 @@ constexpr std::int16_t kTxCom1List = 3;
 constexpr std::int16_t kTxCom2List = 4;
 
 LinkRows Page2Rows(frmWizard& w) {
-  return {w.lblNumber, w.txtInfo,       w.txtUserASC, w.txtUserHEX,
-          w.VScroll1,  w.imgUpDownList, w.HexShown1};
-}
-
-// Whether the user changed the row's name or command since it was shown or stored.
-bool RowEdited(frmWizard& w, int row) {
-  const LinkRows rows = Page2Rows(w);
-  const CommandRecord& record = CmdRecords[RecordOfRow(rows, row)];
-  return EntryEdited(rows, row, record.RxCom1Cmd, record.RxCom1Len, record.RxCom1Info);
+  return {w.lblNumber,
+          w.txtInfo,
+          w.txtUserASC,
+          w.txtUserHEX,
+          w.VScroll1,
+          w.imgUpDownList,
+          w.HexShown1,
+          &CommandRecord::RxCom1Cmd,
+          &CommandRecord::RxCom1Len,
+          &CommandRecord::RxCom1Info};
 }
 
 // The list editor on the entry of the row, the row stored first.
 void EditListOfRow(frmWizard& w, int row, std::int16_t kind) {
-  if (!w.IsRefreshing && RowEdited(w, row)) {
+  if (!w.IsRefreshing && EntryEdited(Page2Rows(w), row)) {
     w.StoreLinkRow1(row);
   }
   ListKind = kind;
@@ -66,7 +67,7 @@ void frmWizard::ShowLinkPage1() {
   const LinkRows rows = Page2Rows(*this);
   for (int r = 0; r < kRowsPerPage; ++r) {
     const CommandRecord& record = CmdRecords[RecordOfRow(rows, r)];
-    ShowEntry(rows, r, record.RxCom1Info, record.RxCom1Cmd, record.RxCom1Len);
+    ShowEntry(rows, r);
     ui::ComboBox& back = cmbBackAnswer[r];
     ui::ComboBox& trans = cmbTransTo[r];
     back.Clear();
@@ -92,7 +93,7 @@ void frmWizard::ShowLinkPage1() {
 void frmWizard::StoreLinkRow1(int Row) {
   const LinkRows rows = Page2Rows(*this);
   CommandRecord& record = CmdRecords[RecordOfRow(rows, Row)];
-  StoreEntry(rows, Row, record.RxCom1Cmd, record.RxCom1Len, record.RxCom1Info);
+  StoreEntry(rows, Row);
   SelectedLink(cmbBackAnswer[Row], record.BackAnswerNo);
   // A command without back answer keeps no query filter.
   if (record.BackAnswerNo == kLinkNone) {
@@ -107,7 +108,7 @@ void frmWizard::txtInfo_KeyPress(int Index, int& KeyAscii) {
 
 // A key that changes no field, the Tab that brought the focus among them, stores nothing.
 void frmWizard::txtInfo_KeyUp(int Index, int&, int) {
-  if (!IsRefreshing && RowEdited(*this, Index)) {
+  if (!IsRefreshing && EntryEdited(Page2Rows(*this), Index)) {
     StoreLinkRow1(Index);
   }
 }
@@ -135,7 +136,7 @@ void frmWizard::txtUserHEX_KeyUp(int Index, int& KeyCode, int) {
   if (KeyCode == 13) {
     txtUserHEX_LostFocus(Index);
   }
-  if (!IsRefreshing && RowEdited(*this, Index)) {
+  if (!IsRefreshing && EntryEdited(Page2Rows(*this), Index)) {
     StoreLinkRow1(Index);
   }
 }

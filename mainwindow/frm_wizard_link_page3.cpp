@@ -14,15 +14,16 @@ constexpr int kFirstPage3Row = 4;  // the row pictures of page 3 are picListgrp(
 constexpr std::int16_t kTxCom1List = 3;
 
 LinkRows Page3Rows(frmWizard& w) {
-  return {w.lblNumber2, w.txtInfo2,       w.txtUserASC2, w.txtUserHEX2,
-          w.VScroll2,   w.imgUpDownList2, w.HexShown2};
-}
-
-// Whether the user changed the row's name or command since it was shown or stored.
-bool RowEdited(frmWizard& w, int row) {
-  const LinkRows rows = Page3Rows(w);
-  const CommandRecord& record = CmdRecords[RecordOfRow(rows, row)];
-  return EntryEdited(rows, row, record.RxCom2Cmd, record.RxCom2Len, record.RxCom2Info);
+  return {w.lblNumber2,
+          w.txtInfo2,
+          w.txtUserASC2,
+          w.txtUserHEX2,
+          w.VScroll2,
+          w.imgUpDownList2,
+          w.HexShown2,
+          &CommandRecord::RxCom2Cmd,
+          &CommandRecord::RxCom2Len,
+          &CommandRecord::RxCom2Info};
 }
 
 }  // namespace
@@ -59,7 +60,7 @@ void frmWizard::ShowLinkPage2() {
   const LinkRows rows = Page3Rows(*this);
   for (int r = 0; r < kRowsPerPage; ++r) {
     const CommandRecord& record = CmdRecords[RecordOfRow(rows, r)];
-    ShowEntry(rows, r, record.RxCom2Info, record.RxCom2Cmd, record.RxCom2Len);
+    ShowEntry(rows, r);
     ui::ComboBox& link = cmbTransTo2[r];
     link.Clear();
     AddLinkItem(link, LangText[612] + " ", kLinkNone);
@@ -78,7 +79,7 @@ void frmWizard::ShowLinkPage2() {
 void frmWizard::StoreLinkRow2(int Row) {
   const LinkRows rows = Page3Rows(*this);
   CommandRecord& record = CmdRecords[RecordOfRow(rows, Row)];
-  StoreEntry(rows, Row, record.RxCom2Cmd, record.RxCom2Len, record.RxCom2Info);
+  StoreEntry(rows, Row);
   SelectedLink(cmbTransTo2[Row], record.TransTo2No);
   // A command without link keeps no query filter.
   if (record.TransTo2No == kLinkNone) {
@@ -92,7 +93,7 @@ void frmWizard::txtInfo2_KeyPress(int Index, int& KeyAscii) {
 
 void frmWizard::txtInfo2_KeyUp(int Index, int&, int) {
   if (!IsRefreshing) {
-    if (RowEdited(*this, Index)) {
+    if (EntryEdited(Page3Rows(*this), Index)) {
       StoreLinkRow2(Index);
     }
     picListgrp_MouseMove(kFirstPage3Row + Index, 0, 0, 0, 0);
@@ -122,7 +123,7 @@ void frmWizard::txtUserHEX2_KeyUp(int Index, int& KeyCode, int) {
   if (KeyCode == 13) {
     txtUserHEX2_LostFocus(Index);
   }
-  if (!IsRefreshing && RowEdited(*this, Index)) {
+  if (!IsRefreshing && EntryEdited(Page3Rows(*this), Index)) {
     StoreLinkRow2(Index);
   }
 }
@@ -145,7 +146,7 @@ void frmWizard::cmbTransTo2_Click(int Index) {
 
 // The list editor on the Tx-COM1 entry of the row, the row stored first.
 void frmWizard::cmdListTo2_Click(int Index) {
-  if (!IsRefreshing && RowEdited(*this, Index)) {
+  if (!IsRefreshing && EntryEdited(Page3Rows(*this), Index)) {
     StoreLinkRow2(Index);
   }
   ListKind = kTxCom1List;

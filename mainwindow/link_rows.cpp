@@ -28,37 +28,38 @@ int RecordOfRow(const LinkRows& rows, int row) {
   return rows.scroll.Value() * kRowsPerPage + row;
 }
 
-void ShowEntry(const LinkRows& rows, int row, const CommandName& name, const CommandText& command,
-               std::int16_t length) {
+void ShowEntry(const LinkRows& rows, int row) {
+  const CommandRecord& record = CmdRecords[RecordOfRow(rows, row)];
+  const std::string command = (record.*rows.commandField).Left(record.*rows.lengthField);
   rows.number[row].SetCaption(std::to_string(RecordOfRow(rows, row) + 1));
-  rows.name[row].SetText(name.Read());
+  rows.name[row].SetText((record.*rows.nameField).Read());
   ui::TextBox& hex = rows.hex[row];
-  hex.SetText(FormatHex(command.Left(length), false));
-  rows.shown[row].Show(command.Left(length), FormatHex(hex.Text(), true));
+  hex.SetText(FormatHex(command, false));
+  rows.shown[row].Show(command, FormatHex(hex.Text(), true));
   // A command longer than the box shows from its first byte.
   hex.SetSelStart(0);
   rows.ascii[row].SetSelStart(0);
 }
 
-bool EntryEdited(const LinkRows& rows, int row, const CommandText& command, std::int16_t length,
-                 const CommandName& name) {
+bool EntryEdited(const LinkRows& rows, int row) {
+  const CommandRecord& record = CmdRecords[RecordOfRow(rows, row)];
   const std::string digits = FormatHex(rows.hex[row].Text(), true);
   ShownCommand& shown = rows.shown[row];
   shown.Note(digits);
-  return TrimBlanks(rows.name[row].Text()) != name.Read() ||
-         (!shown.Kept() && digits != command.Left(length));
+  return TrimBlanks(rows.name[row].Text()) != (record.*rows.nameField).Read() ||
+         (!shown.Kept() && digits != (record.*rows.commandField).Left(record.*rows.lengthField));
 }
 
-void StoreEntry(const LinkRows& rows, int row, CommandText& command, std::int16_t& length,
-                CommandName& name) {
+void StoreEntry(const LinkRows& rows, int row) {
+  CommandRecord& record = CmdRecords[RecordOfRow(rows, row)];
   const std::string digits = FormatHex(rows.hex[row].Text(), true);
   ShownCommand& shown = rows.shown[row];
   shown.Note(digits);
   if (!shown.Kept()) {
-    command.Set(digits);
-    length = static_cast<std::int16_t>(digits.size());
+    (record.*rows.commandField).Set(digits);
+    record.*rows.lengthField = static_cast<std::int16_t>(digits.size());
   }
-  name.Set(TrimBlanks(rows.name[row].Text()));
+  (record.*rows.nameField).Set(TrimBlanks(rows.name[row].Text()));
 }
 
 void AddLinkItem(ui::ComboBox& combo, const std::string& text, int data) {

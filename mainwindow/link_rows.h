@@ -29,24 +29,25 @@ struct LinkRows {
   platform::ui::VScrollBar& scroll;
   platform::ui::ControlArray<platform::ui::Image>& upDown;
   std::array<ShownCommand, kRowsPerPage>& shown;
+  // The page's list in the records.
+  CommandText CommandRecord::*commandField;
+  std::int16_t CommandRecord::*lengthField;
+  CommandName CommandRecord::*nameField;
 };
 
 // The record shown in a row of the current page.
 int RecordOfRow(const LinkRows& rows, int row);
 
-// Number, name and HEX box of a row from the record's fields; the HEX box's change
-// handler fills the ASCII box.
-void ShowEntry(const LinkRows& rows, int row, const CommandName& name, const CommandText& command,
-               std::int16_t length);
-// Whether the user changed the row's name or command from the record's. A focus move, a
+// Number, name and HEX box of a row from its record; the HEX box's change handler
+// fills the ASCII box.
+void ShowEntry(const LinkRows& rows, int row);
+// Whether the user changed the row's name or command from its record's. A focus move, a
 // key that leaves the text as it is or a reformatting of the HEX box is no change.
-bool EntryEdited(const LinkRows& rows, int row, const CommandText& command, std::int16_t length,
-                 const CommandName& name);
-// The row's command (compact digits and their count) and name into the record's fields.
-// A command the HEX box cannot show as it stands stays whole until its digits in the
-// box change.
-void StoreEntry(const LinkRows& rows, int row, CommandText& command, std::int16_t& length,
-                CommandName& name);
+bool EntryEdited(const LinkRows& rows, int row);
+// The row's command (compact digits and their count) and name into its record. A
+// command the HEX box cannot show as it stands stays whole until its digits in the box
+// change.
+void StoreEntry(const LinkRows& rows, int row);
 
 // Link combos. An entry item is "01 - " and the entry's trimmed name; its item data is
 // the link value.
