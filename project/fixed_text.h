@@ -16,9 +16,8 @@ struct FixedText {
   std::array<char, N> bytes{};
 
   void Set(std::string_view value) {
-    const std::size_t count = std::min(value.size(), N);
-    std::copy_n(value.begin(), count, bytes.begin());
-    std::fill(bytes.begin() + count, bytes.end(), ' ');
+    bytes.fill(' ');
+    value.copy(bytes.data(), N);
   }
 
   // All N bytes as they stand.

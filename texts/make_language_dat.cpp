@@ -36,7 +36,7 @@ std::map<int, Row> BuiltInRows() {
   for (const CaptionText& caption : CaptionTable()) {
     std::string note = std::string(caption.form) + "." + std::string(caption.control);
     if (caption.index != kNoIndex) {
-      note += "(" + std::to_string(caption.index) + ")";
+      note += '(' + std::to_string(caption.index) + ')';
     }
     rows[caption.key] = Row{note, std::string(caption.german)};
   }

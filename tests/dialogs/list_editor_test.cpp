@@ -19,7 +19,7 @@ struct ListLook {
 // Each list shows its own fields, with its caption, icon and info line.
 TEST_F(ListEditorTest, EachListKindShowsItsOwnFieldsAndLook) {
   for (int kind = 1; kind <= 5; ++kind) {
-    SetEntry(0, kind, "0" + std::to_string(kind), "list " + std::to_string(kind));
+    SetEntry(0, kind, '0' + std::to_string(kind), "list " + std::to_string(kind));
   }
   const ListLook looks[] = {{1, "Rx-COM 1", 0, 510},
                             {2, "List B (copy of C)", 1, 511},
@@ -35,7 +35,7 @@ TEST_F(ListEditorTest, EachListKindShowsItsOwnFieldsAndLook) {
       EXPECT_EQ(w.Img1[icon].Visible(), icon == look.icon);
     }
     EXPECT_EQ(w.lblListInfo.Caption(), LangText[look.info]);
-    EXPECT_EQ(w.txtUserHEX[0].Text(), "0" + std::to_string(look.kind));
+    EXPECT_EQ(w.txtUserHEX[0].Text(), '0' + std::to_string(look.kind));
     EXPECT_EQ(w.txtUserASC[0].Text(), std::string(1, static_cast<char>(look.kind)));
     EXPECT_EQ(w.txtInfo[0].Text(), "list " + std::to_string(look.kind));
   }

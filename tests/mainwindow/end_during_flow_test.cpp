@@ -73,7 +73,7 @@ class EndDuringFlowDeathTest : public DeviceFlowTest,
   void ResetModuleAndRequestClose() {
     Connect({}, 1, 0);
     frmWizard& w = StartOnPage(1);
-    EndingUser user([this, &w] { GetParam().give(w); });
+    EndingUser user([&w] { GetParam().give(w); });
     ReportingTransport transport;
     platform::SetMessageBoxPresenter(&user);
     platform::ui::SetDialogInterceptor(nullptr);

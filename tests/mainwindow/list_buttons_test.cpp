@@ -32,7 +32,7 @@ TEST_F(ListButtonsTest, EachButtonEditsItsListOnThePageOfTheLastEntryChosen) {
       kindSeen = ListKind;
       pageSeen = editor.VScroll1.Value();
       editor.txtUserHEX[5].SetFocus();
-      uitest::TypeText(editor.txtUserHEX[5], "4" + std::to_string(i));
+      uitest::TypeText(editor.txtUserHEX[5], '4' + std::to_string(i));
       uitest::ClickControl(editor.cmdOK);
     });
     uitest::ClickControl(w.cmdList[i]);

@@ -161,6 +161,8 @@ struct SettingsCase {
 const simulator::ModulePortSettings kUntouched;
 const simulator::ModulePortSettings kProjectA{5, 1, 'M', "new"};
 const simulator::ModulePortSettings kProjectB{4, 0, 'S', "new"};
+const simulator::ModulePortSettings kProjectAAt9600{9, 1, 'M', "new"};
+const simulator::ModulePortSettings kBaudAndHandshakeOnly{5, 1, 'N', simulator::kFactoryStamp};
 
 class TransferSettings : public TransferFlowTest,
                          public ::testing::WithParamInterface<SettingsCase> {};
@@ -213,7 +215,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SettingsCase{"Release5Sends57600", {}, 1, 0, false, "1", kProjectA, kUntouched},
         SettingsCase{
-            "Release4Sends9600", {.release = 4}, 1, 0, false, "1", {9, 1, 'M', "new"}, kUntouched},
+            "Release4Sends9600", {.release = 4}, 1, 0, false, "1", kProjectAAt9600, kUntouched},
         SettingsCase{"BothModulePortsOneStamp", {}, 2, 1, true, "2", kProjectA, kProjectB},
         SettingsCase{"OneModulePortOfTwo", {}, 1, 0, true, "82", kProjectA, kUntouched},
         SettingsCase{"NoModule", {}, 0, 0, false, "81", kUntouched, kUntouched},
@@ -230,7 +232,7 @@ INSTANTIATE_TEST_SUITE_P(
                      0,
                      false,
                      "P1",
-                     {5, 1, 'N', simulator::kFactoryStamp},
+                     kBaudAndHandshakeOnly,
                      kUntouched}),
     [](const auto& info) { return std::string(info.param.name); });
 

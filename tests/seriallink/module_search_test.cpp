@@ -64,7 +64,7 @@ class FactoryReset : public ::testing::Test {
  protected:
   FactoryReset() {
     for (TextKey key = 681; key <= 694; ++key) {
-      LangText[key] = "T" + std::to_string(key);
+      LangText[key] = 'T' + std::to_string(key);
     }
     gsErrorCauses = "causes";
   }

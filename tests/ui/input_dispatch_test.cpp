@@ -108,7 +108,7 @@ TEST_F(InputDispatchTest, MouseInputReachesEveryKindOfControlRelativeToIt) {
     // from inside its border.
     const QPoint point(6, control->Height() - 6);
     const QPoint inside = point - testing::ClientOrigin(*control);
-    const std::string at = "@" + std::to_string(inside.x()) + "," + std::to_string(inside.y());
+    const std::string at = '@' + std::to_string(inside.x()) + ',' + std::to_string(inside.y());
     QWindow* window = form.Window()->windowHandle();
     const QPoint inWindow = control->Widget()->mapTo(form.Window(), point);
     QTest::mouseMove(window, inWindow);
