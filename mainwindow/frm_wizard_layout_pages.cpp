@@ -83,7 +83,7 @@ void frmWizard::LayoutPage1() {
     top += 100;
   }
 
-  FrameList.Move(8, 274, 837, 200);
+  FrameList.Move(8, 274, 837, 176);
   lblListCaption.Move(12, 20, 600, 18);
   lblListCaption.SetFontBold(true);
   // Rx-COM1, Tx-COM1, Tx-COM2, Rx-COM2 and the back answers side by side.

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QEventLoop>
+#include <QLocale>
 #include <QScreen>
 #include <cstdlib>
 
@@ -12,6 +13,7 @@
 #include "platform/ui/form.h"
 #include "platform/ui/message_box_presenter.h"
 #include "platform/ui/qt_support.h"
+#include "platform/ui/qt_translations.h"
 
 namespace platform::ui {
 namespace {
@@ -39,6 +41,9 @@ void InitApplication(int& argc, char** argv) {
     // Lives until the process ends: destroying it among the static objects at exit
     // runs into Qt's own already destroyed globals.
     new QApplication(argc, argv);
+    // Qt's own texts, message-box buttons among them, follow the desktop's language as
+    // the system's own do; the program's texts come from its language file.
+    LoadQtTranslations(QLocale::system());
     InstallServices();
   }
 }

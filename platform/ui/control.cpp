@@ -1,12 +1,27 @@
 #include "platform/ui/control.h"
 
 #include <QWidget>
+#include <initializer_list>
 
 #include "platform/ui/control_events.h"
 #include "platform/ui/form.h"
 #include "platform/ui/qt_support.h"
 
 namespace platform::ui {
+namespace {
+
+// Set colours hold while the control is enabled: the disabled group keeps the style's
+// own, so that a disabled control looks greyed whatever colours it was given.
+void SetWhileEnabled(QPalette& palette, std::initializer_list<QPalette::ColorRole> roles,
+                     const QColor& color) {
+  for (const QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    for (const QPalette::ColorRole role : roles) {
+      palette.setColor(group, role, color);
+    }
+  }
+}
+
+}  // namespace
 
 Control::Control(Container& parent, std::string name, int index, QWidget* widget)
     : NamedItem(std::move(name), index), form_(&parent.ParentForm()), widget_(widget) {
@@ -127,14 +142,10 @@ void Control::ApplyColors() {
   QPalette palette = widget_->palette();
   QColor color;
   if (ToQColor(foreColor_, color)) {
-    palette.setColor(QPalette::WindowText, color);
-    palette.setColor(QPalette::Text, color);
-    palette.setColor(QPalette::ButtonText, color);
+    SetWhileEnabled(palette, {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}, color);
   }
   if (ToQColor(backColor_, color)) {
-    palette.setColor(QPalette::Window, color);
-    palette.setColor(QPalette::Base, color);
-    palette.setColor(QPalette::Button, color);
+    SetWhileEnabled(palette, {QPalette::Window, QPalette::Base, QPalette::Button}, color);
   }
   widget_->setPalette(palette);
 }

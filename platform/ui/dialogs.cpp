@@ -42,9 +42,16 @@ class CheckingFileDialog : public QFileDialog {
     const QStringList files = selectedFiles();
     if (!files.isEmpty() && !QFileInfo(files.first()).isDir() &&
         !FileDialogAccepts(request_, FromQt(files.first()))) {
-      const QString what = request_.save ? QStringLiteral("The folder does not exist.")
-                                         : QStringLiteral("The file does not exist.");
-      QMessageBox::warning(this, windowTitle(), files.first() + "\n" + what);
+      // Qt's own texts, in the language of the rest of the dialog.
+      const QString message =
+          request_.save
+              ? QFileDialog::tr(
+                    "%1\nDirectory not found.\nPlease verify the correct directory name was given.")
+                    .arg(QFileInfo(files.first()).absolutePath())
+              : QFileDialog::tr(
+                    "%1\nFile not found.\nPlease verify the correct file name was given.")
+                    .arg(files.first());
+      QMessageBox::warning(this, windowTitle(), message);
       return;
     }
     QFileDialog::accept();

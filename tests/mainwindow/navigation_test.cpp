@@ -114,6 +114,31 @@ TEST_F(NavigationTest, TransferPanelOnPage4ShowsItsBarUncovered) {
   EXPECT_EQ(bar->value(), 16);
 }
 
+// On the pages whose device flows show the transfer panel (1 and 4), it lies beside
+// what the page shows.
+TEST_F(NavigationTest, TransferPanelCoversNothingOfItsPage) {
+  frmWizard& w = StartWithProject();
+  w.Show();
+  QWidget* window = w.Window();
+  for (int page = 1; page <= 4; ++page) {
+    Navigate(1);
+    ASSERT_EQ(w.WizardPage, page);
+    if (page == 2 || page == 3) {
+      continue;
+    }
+    w.FrameTransfer.SetVisible(true);
+    const QRect panel = w.FrameTransfer.Widget()->geometry();
+    QWidget* area = w.MainPic[page].ChildArea();
+    for (QWidget* item : area->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+      if (item->isVisibleTo(window)) {
+        const QRect place(item->mapTo(window, QPoint(0, 0)), item->size());
+        EXPECT_FALSE(place.intersects(panel))
+            << "page " << page << ": " << item->objectName().toStdString();
+      }
+    }
+  }
+}
+
 TEST_F(NavigationTest, PageLayouts) {
   frmWizard& w = StartWithProject();
   const struct {

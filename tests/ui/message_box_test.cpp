@@ -2,11 +2,13 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
 #include <functional>
 
 #include "platform/ui/message_box_presenter.h"
+#include "platform/ui/qt_translations.h"
 #include "platform/ui/testing/ui_harness.h"
 #include "platform/ui/ui.h"
 
@@ -20,6 +22,8 @@ struct SeenBox {
   QMessageBox::StandardButtons buttons;
   bool onTop = false;
   bool active = false;
+  QString yesText;
+  QString noText;
 };
 
 QMessageBox* OpenBox() {
@@ -29,6 +33,11 @@ QMessageBox* OpenBox() {
     }
   }
   return nullptr;
+}
+
+QString ButtonText(const QMessageBox& box, QMessageBox::StandardButton which) {
+  const QAbstractButton* button = box.button(which);
+  return button != nullptr ? button->text() : QString();
 }
 
 // Shows the box through the Qt presenter, notes how it looks once it is up and
@@ -51,7 +60,9 @@ platform::MsgResult ShowAndAnswer(const platform::MessageBoxCall& call,
             box->icon(),
             box->standardButtons(),
             box->windowFlags().testFlag(Qt::WindowStaysOnTopHint),
-            box->isActiveWindow()};
+            box->isActiveWindow(),
+            ButtonText(*box, QMessageBox::Yes),
+            ButtonText(*box, QMessageBox::No)};
     if (QAbstractButton* button = box->button(answer)) {
       button->click();
     } else {
@@ -105,6 +116,27 @@ TEST(QtMessageBoxes, PlainBoxCarriesTheDefaultTitleAndOk) {
   }
   SeenBox seen;
   EXPECT_EQ(ShowAndAnswer({"Text", mb::YesNo, std::nullopt}, QMessageBox::No, seen), MsgResult::No);
+}
+
+// Qt's texts for the locale put the buttons in its language; a locale Qt has no texts
+// for leaves them English.
+TEST(QtMessageBoxes, ButtonsReadInTheLanguageOfTheLoadedQtTexts) {
+  testing::UiHarness harness;
+  const struct {
+    const char* locale;
+    bool found;
+    const char* yes;
+    const char* no;
+  } cases[] = {{"de_DE", true, "&Ja", "&Nein"}, {"xx_XX", false, "&Yes", "&No"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.locale);
+    EXPECT_EQ(LoadQtTranslations(QLocale(QString::fromLatin1(c.locale))), c.found);
+    SeenBox seen;
+    EXPECT_EQ(ShowAndAnswer({"Text", mb::YesNo, std::nullopt}, QMessageBox::Yes, seen),
+              MsgResult::Yes);
+    EXPECT_EQ(seen.yesText, c.yes);
+    EXPECT_EQ(seen.noText, c.no);
+  }
 }
 
 }  // namespace
