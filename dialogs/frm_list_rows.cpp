@@ -149,21 +149,19 @@ void frmList::StoreRow(int Row) {
   const std::string info(TrimBlanks(txtInfo[Row].Text()));
   const bool withCommand = !commandKept_[Row];
   const NameStore nameStore = showingPage_ ? NameStore::ValueChanged : NameStore::Padded;
-  bool differs = FieldsDiffer(*fields, info, cmd, withCommand);
-  if (ListKind == 3) {
-    const ListFields back = *FieldsOf(record, 2);
-    differs = differs || FieldsDiffer(back, info, cmd, withCommand) ||
-              (!withCommand && (*back.Len != *fields->Len || *back.Cmd != *fields->Cmd));
-  }
-  if (!differs) {
+  const std::optional<ListFields> back =
+      ListKind == 3 ? FieldsOf(record, 2) : std::optional<ListFields>{};
+  const bool backDiffers =
+      back && (FieldsDiffer(*back, info, cmd, withCommand) ||
+               (!withCommand && (*back->Len != *fields->Len || *back->Cmd != *fields->Cmd)));
+  if (!backDiffers && !FieldsDiffer(*fields, info, cmd, withCommand)) {
     return;
   }
-  if (ListKind == 3) {
-    const ListFields back = *FieldsOf(record, 2);
-    StoreFields(back, info, cmd, withCommand, nameStore);
+  if (back) {
+    StoreFields(*back, info, cmd, withCommand, nameStore);
     if (!withCommand) {
-      *back.Len = *fields->Len;
-      *back.Cmd = *fields->Cmd;
+      *back->Len = *fields->Len;
+      *back->Cmd = *fields->Cmd;
     }
   }
   StoreFields(*fields, info, cmd, withCommand, nameStore);
