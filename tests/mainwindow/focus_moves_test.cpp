@@ -242,6 +242,10 @@ TEST_F(FocusMovesTest, KeysThatTypeNothingChangeNoByteAndWarnOfNothing) {
       EXPECT_TRUE(QTest::qWaitForWindowActive(editor.Window()));
       WalkWithIdleKeys(editor.Window()->windowHandle(),
                        {editor.txtUserASC, editor.txtUserHEX, editor.imgUpDownList, 8});
+      for (int r = 0; r <= 7; ++r) {
+        CommandRecord& record = CmdRecords[8 * editor.VScroll1.Value() + r];
+        EXPECT_EQ(editor.txtInfo[r].Text(), FieldsOf(record, ListKind)->Info->Read()) << r;
+      }
       editor.cmdOK.PerformClick();
     });
     testing_ui::ClickControl(w.cmdList[button]);
