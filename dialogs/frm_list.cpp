@@ -144,8 +144,8 @@ void frmList::Form_Unload(int&) {
   platform::SaveSetting(AppTitle, "AscFill", "On", chkDesc.Value() == ui::vb::Checked ? "1" : "0");
 }
 
-// Only the HEX boxes are written here: their change handling fills the ASCII boxes and
-// stores the rows.
+// The HEX boxes' change handling stores the rows (the Tx-COM1 list into the back answers
+// too); showing a row renames nothing.
 void frmList::ShowPage() {
   SetMousePointer(ui::MousePointer::Hourglass);
   showingPage_ = true;
@@ -154,18 +154,23 @@ void frmList::ShowPage() {
     lblNumber[i].SetCaption(std::to_string(r + 1));
     std::string info;
     std::string hex;
-    commandKept_[i] = false;
+    bool kept = false;
     if (const std::optional<ListFields> fields = FieldsOf(CmdRecords[r], ListKind)) {
       info = fields->Info->Read();
       const std::string cmd = fields->Cmd->Left(*fields->Len);
-      commandKept_[i] = !IsEditorCommand(*fields->Len, cmd);
+      kept = !IsEditorCommand(*fields->Len, cmd);
       if (FilterHexDigits(cmd, true).size() == cmd.size()) {
         hex = FormatHex(cmd, false);
       }
     }
     txtInfo[i].SetText(info);
+    // The change handling that setting the text runs stores the row by what it keeps;
+    // the digits are those the box holds once its limit has cut the text.
+    shown_[i].Show(FormatHex(hex, true), kept);
     txtUserHEX[i].SetText(hex);
-    shownDigits_[i] = FormatHex(txtUserHEX[i].Text(), true);
+    shown_[i].Show(FormatHex(txtUserHEX[i].Text(), true), kept);
+    // The same HEX text runs no change handling: the ASCII box is made true here too.
+    ShowAsciiOfRow(i);
   }
   showingPage_ = false;
   SetMousePointer(ui::MousePointer::Default);

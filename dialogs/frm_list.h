@@ -5,6 +5,7 @@
 #include <string>
 
 #include "platform/ui/ui.h"
+#include "project/shown_command.h"
 
 // Edits one whole command list of CmdRecords, chosen by ListKind, as four pages of
 // eight rows: description, ASCII text and hex pairs. Every change is stored at once.
@@ -49,12 +50,15 @@ class frmList : public platform::ui::Form {
   void LayOutRows();
   void ConnectHandlers();
   int Page() const { return VScroll1.Value(); }
+  // The ASCII box from the HEX box, 00 as "|".
+  void ShowAsciiOfRow(int Row);
+  // With chkDesc checked, the description takes the printable part of the ASCII text.
+  void DescriptionFollowsAscii(int Row);
 
   bool showingPage_ = false;
-  // A row whose stored command the HEX box cannot show as it stands keeps that command
-  // until the digits in its HEX box change from those shown.
-  std::array<bool, 8> commandKept_{};
-  std::array<std::string, 8> shownDigits_{};
+  // What each row's boxes were given: a command the HEX box cannot show as it stands is
+  // kept until the row's digits change, and only a changed text converts.
+  std::array<ShownCommand, 8> shown_{};
 };
 
 // Opens a new list editor modally for ListKind, on the page of ListRecordNo; returns

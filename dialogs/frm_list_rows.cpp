@@ -19,10 +19,6 @@ namespace ui = platform::ui;
 namespace {
 
 constexpr int kEnter = 13;
-constexpr int kTab = 9;
-constexpr int kShift = 16;
-constexpr int kCtrl = 17;
-constexpr int kAlt = 18;
 
 // Setting a line's text moves its caret to the end even when the text stays the same.
 void SetChangedText(ui::TextBox& box, const std::string& text) {
@@ -33,12 +29,10 @@ void SetChangedText(ui::TextBox& box, const std::string& text) {
 
 }  // namespace
 
-// Tidying the blanks, or rewriting the same bytes from the ASCII box, is no new command.
+// Tidying the blanks, filtering what is no hex, or rewriting the same bytes from the
+// ASCII box is no new command; a page being shown is none either.
 void frmList::txtUserHEX_Change(int Index) {
   ui::TextBox& hex = txtUserHEX[Index];
-  if (!showingPage_ && FormatHex(hex.Text(), true) != shownDigits_[Index]) {
-    commandKept_[Index] = false;
-  }
   const std::string filtered = FilterHexDigits(hex.Text(), false);
   if (filtered != hex.Text()) {
     const int caret = hex.SelStart();
@@ -46,22 +40,36 @@ void frmList::txtUserHEX_Change(int Index) {
     hex.SetSelStart(caret);
     return;
   }
+  const bool commandEdited = !showingPage_ && shown_[Index].Note(FormatHex(hex.Text(), true));
+  ShowAsciiOfRow(Index);
+  if (commandEdited) {
+    DescriptionFollowsAscii(Index);
+  }
   int key = 0;
   txtUserHEX_KeyUp(Index, key, 0);
 }
 
 void frmList::txtUserHEX_KeyUp(int Index, int& KeyCode, int) {
-  // A piece that is not hexadecimal leaves the ASCII box as it was.
-  if (const std::optional<std::string> ascii = HexToAscii(txtUserHEX[Index].Text(), true)) {
-    SetChangedText(txtUserASC[Index], *ascii);
-  }
-  if (chkDesc.Value() == ui::vb::Checked) {
-    SetChangedText(txtInfo[Index], RemoveControlChars(txtUserASC[Index].Text()));
-  }
+  ShowAsciiOfRow(Index);
   if (KeyCode == kEnter) {
     txtUserHEX_LostFocus(Index);
   }
   StoreRow(Index);
+}
+
+void frmList::ShowAsciiOfRow(int Row) {
+  ui::TextBox& ascii = txtUserASC[Row];
+  // A piece that is not hexadecimal leaves the ASCII box as it was.
+  if (const std::optional<std::string> text = HexToAscii(txtUserHEX[Row].Text(), true)) {
+    SetChangedText(ascii, *text);
+  }
+  shown_[Row].ShowAscii(ascii.Text());
+}
+
+void frmList::DescriptionFollowsAscii(int Row) {
+  if (chkDesc.Value() == ui::vb::Checked) {
+    SetChangedText(txtInfo[Row], RemoveControlChars(txtUserASC[Row].Text()));
+  }
 }
 
 void frmList::txtUserHEX_LostFocus(int Index) {
@@ -100,19 +108,19 @@ void frmList::txtUserHEX_DblClick(int Index) {
   ascii.SetFocus();
 }
 
-// The releases of Tab, Shift and Alt are left alone as well as Ctrl and Enter: they
-// arrive when the focus comes to the box, and rewriting the hex from the ASCII text
-// would turn every byte 00 into 7C without the user having typed anything.
-void frmList::txtUserASC_KeyUp(int Index, int& KeyCode, int) {
-  if (KeyCode == kCtrl || KeyCode == kEnter || KeyCode == kTab || KeyCode == kShift ||
-      KeyCode == kAlt) {
+// Only a text the user changed converts: a key that leaves it as the box was given it
+// (a caret move, a modifier, the Tab that brought the focus) would otherwise turn every
+// byte 00 into 7C and rename the row.
+void frmList::txtUserASC_KeyUp(int Index, int&, int) {
+  const ui::TextBox& ascii = txtUserASC[Index];
+  if (!shown_[Index].AsciiEdited(ascii.Text())) {
     return;
   }
-  SetChangedText(txtUserHEX[Index], AsciiToHex(txtUserASC[Index].Text(), false));
-  if (chkDesc.Value() == ui::vb::Checked) {
-    SetChangedText(txtInfo[Index], RemoveControlChars(txtUserASC[Index].Text()));
-  }
-  if (txtUserASC[Index].Text().find('|') != std::string::npos) {
+  SetChangedText(txtUserHEX[Index], AsciiToHex(ascii.Text(), false));
+  shown_[Index].ShowAscii(ascii.Text());
+  DescriptionFollowsAscii(Index);
+  StoreRow(Index);
+  if (ascii.Text().find('|') != std::string::npos) {
     platform::MsgBox(LangText[515]);
   }
 }
@@ -147,7 +155,7 @@ void frmList::StoreRow(int Row) {
   }
   const std::string cmd = FormatHex(txtUserHEX[Row].Text(), true);
   const std::string info(TrimBlanks(txtInfo[Row].Text()));
-  const bool withCommand = !commandKept_[Row];
+  const bool withCommand = !shown_[Row].Kept();
   const NameStore nameStore = showingPage_ ? NameStore::ValueChanged : NameStore::Padded;
   const std::optional<ListFields> back =
       ListKind == 3 ? FieldsOf(record, 2) : std::optional<ListFields>{};

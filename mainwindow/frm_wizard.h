@@ -204,6 +204,10 @@ class frmWizard : public ui::Form, public RecentFileMenu {
   void Combo4_Click();
   void Combo5_Click();
   void Combo6_Click();
+  // The value each handshake box was last given or stored: only another value is the
+  // user's, so a key that toggles nothing (the Tab that brings the focus) stores nothing.
+  int HandshakeShownCom1 = 0;
+  int HandshakeShownCom2 = 0;
   void chkHandshakeCom1_MouseUp(int Button, int Shift, float X, float Y);
   void chkHandshakeCom1_KeyUp(int& KeyCode, int Shift);
   void chkHandshakeCom2_MouseUp(int Button, int Shift, float X, float Y);

@@ -117,8 +117,8 @@ void frmWizard::txtUserASC_KeyPress(int Index, int& KeyAscii) {
   MoveOnEnter(KeyAscii, txtUserHEX[Index]);
 }
 
-void frmWizard::txtUserASC_KeyUp(int Index, int& KeyCode, int) {
-  AsciiBoxKeyUp(KeyCode, txtUserASC[Index], txtUserHEX[Index], 608);
+void frmWizard::txtUserASC_KeyUp(int Index, int&, int) {
+  AsciiBoxKeyUp(Page2Rows(*this), Index, 608);
 }
 
 void frmWizard::txtUserHEX_KeyPress(int Index, int& KeyAscii) {
@@ -132,7 +132,7 @@ void frmWizard::txtUserHEX_Change(int Index) {
 }
 
 void frmWizard::txtUserHEX_KeyUp(int Index, int& KeyCode, int) {
-  ShowHexAsAscii(txtUserHEX[Index], txtUserASC[Index]);
+  ShowHexAsAscii(Page2Rows(*this), Index);
   if (KeyCode == 13) {
     txtUserHEX_LostFocus(Index);
   }

@@ -104,8 +104,8 @@ void frmWizard::txtUserASC2_KeyPress(int Index, int& KeyAscii) {
   MoveOnEnter(KeyAscii, txtUserHEX2[Index]);
 }
 
-void frmWizard::txtUserASC2_KeyUp(int Index, int& KeyCode, int) {
-  AsciiBoxKeyUp(KeyCode, txtUserASC2[Index], txtUserHEX2[Index], 609);
+void frmWizard::txtUserASC2_KeyUp(int Index, int&, int) {
+  AsciiBoxKeyUp(Page3Rows(*this), Index, 609);
 }
 
 void frmWizard::txtUserHEX2_KeyPress(int Index, int& KeyAscii) {
@@ -119,7 +119,7 @@ void frmWizard::txtUserHEX2_Change(int Index) {
 }
 
 void frmWizard::txtUserHEX2_KeyUp(int Index, int& KeyCode, int) {
-  ShowHexAsAscii(txtUserHEX2[Index], txtUserASC2[Index]);
+  ShowHexAsAscii(Page3Rows(*this), Index);
   if (KeyCode == 13) {
     txtUserHEX2_LostFocus(Index);
   }

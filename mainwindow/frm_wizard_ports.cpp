@@ -64,6 +64,15 @@ void ShowPortParameters(ui::ComboBox& baudList, ui::ComboBox& parityList,
   }
 }
 
+// A handshake box's value into the record when it differs from the one it showed. A
+// stored value the box does not take stays until the user toggles the box.
+void StoreHandshake(const ui::CheckBox& box, int& shown, std::int32_t& handshake) {
+  if (box.Value() != shown) {
+    shown = box.Value();
+    handshake = shown;
+  }
+}
+
 }  // namespace
 
 void frmWizard::ConnectPortParameterHandlers() {
@@ -107,11 +116,13 @@ void frmWizard::FillComPortList(ui::ComboBox& cbo) {
 void frmWizard::ShowCom1Parameters() {
   ShowPortParameters(Combo3, Combo4, chkHandshakeCom1, ProjHeader.Com1Baud, ProjHeader.Com1Parity,
                      ProjHeader.Com1Handshake);
+  HandshakeShownCom1 = chkHandshakeCom1.Value();
 }
 
 void frmWizard::ShowCom2Parameters() {
   ShowPortParameters(Combo5, Combo6, chkHandshakeCom2, ProjHeader.Com2Baud, ProjHeader.Com2Parity,
                      ProjHeader.Com2Handshake);
+  HandshakeShownCom2 = chkHandshakeCom2.Value();
 }
 
 void frmWizard::Combo1_Click() {
@@ -144,7 +155,7 @@ void frmWizard::Combo6_Click() {
 
 void frmWizard::chkHandshakeCom1_MouseUp(int, int, float, float) {
   if (!IsLoading) {
-    ProjHeader.Com1Handshake = chkHandshakeCom1.Value();
+    StoreHandshake(chkHandshakeCom1, HandshakeShownCom1, ProjHeader.Com1Handshake);
   }
 }
 
@@ -155,7 +166,7 @@ void frmWizard::chkHandshakeCom1_KeyUp(int&, int) {
 
 void frmWizard::chkHandshakeCom2_MouseUp(int, int, float, float) {
   if (!IsLoading) {
-    ProjHeader.Com2Handshake = chkHandshakeCom2.Value();
+    StoreHandshake(chkHandshakeCom2, HandshakeShownCom2, ProjHeader.Com2Handshake);
   }
 }
 

@@ -12,9 +12,7 @@ namespace ui = platform::ui;
 
 namespace {
 
-constexpr int kKeyTab = 9;
 constexpr int kKeyEnter = 13;
-constexpr int kKeyControl = 17;
 constexpr int kFirstPrintable = 32;
 constexpr std::string_view kHexBoxKeys = "0123456789ABCDEF ";
 
@@ -35,7 +33,10 @@ void ShowEntry(const LinkRows& rows, int row) {
   rows.name[row].SetText((record.*rows.nameField).Read());
   ui::TextBox& hex = rows.hex[row];
   hex.SetText(FormatHex(command, false));
-  rows.shown[row].Show(command, FormatHex(hex.Text(), true));
+  const std::string digits = FormatHex(hex.Text(), true);
+  rows.shown[row].Show(digits, digits != command);
+  // The same HEX text runs no change handling: the ASCII box is made true here too.
+  ShowHexAsAscii(rows, row);
   // A command longer than the box shows from its first byte.
   hex.SetSelStart(0);
   rows.ascii[row].SetSelStart(0);
@@ -141,11 +142,13 @@ void FilterHexBox(ui::TextBox& hex) {
   hex.SetSelStart(caret);
 }
 
-void ShowHexAsAscii(const ui::TextBox& hex, ui::TextBox& ascii) {
+void ShowHexAsAscii(const LinkRows& rows, int row) {
+  ui::TextBox& ascii = rows.ascii[row];
   // Text that is no hex leaves the ASCII box as it was.
-  if (const std::optional<std::string> text = HexToAscii(hex.Text(), true)) {
+  if (const std::optional<std::string> text = HexToAscii(rows.hex[row].Text(), true)) {
     ReplaceText(ascii, *text);
   }
+  rows.shown[row].ShowAscii(ascii.Text());
 }
 
 void ReformatHexBox(ui::TextBox& hex) {
@@ -163,13 +166,16 @@ void MarkByteInAscii(const ui::TextBox& hex, ui::TextBox& ascii) {
   ascii.SetSelLength(1);
 }
 
-// The release of Tab, like that of Enter, arrives when the focus comes to the box:
-// converting then would turn every byte 00 into 7C without the user typing anything.
-void AsciiBoxKeyUp(int KeyCode, const ui::TextBox& ascii, ui::TextBox& hex, TextKey warning) {
-  if (KeyCode == kKeyControl || KeyCode == kKeyEnter || KeyCode == kKeyTab) {
+// Converting a text left as it was would turn every byte 00 into 7C and an odd last
+// digit into a pair, without the user typing anything.
+void AsciiBoxKeyUp(const LinkRows& rows, int row, TextKey warning) {
+  const ui::TextBox& ascii = rows.ascii[row];
+  ShownCommand& shown = rows.shown[row];
+  if (!shown.AsciiEdited(ascii.Text())) {
     return;
   }
-  ReplaceText(hex, AsciiToHex(ascii.Text(), false));
+  ReplaceText(rows.hex[row], AsciiToHex(ascii.Text(), false));
+  shown.ShowAscii(ascii.Text());
   if (ascii.Text().find('|') != std::string::npos) {
     platform::MsgBox(LangText[warning], platform::mb::Exclamation | platform::mb::SetForeground,
                      "Hex 00/7C");

@@ -74,15 +74,15 @@ void HexBoxKeyPress(const LinkRows& rows, int row, int& KeyAscii);
 // HEX box change: only hex digits and blanks, upper case, the caret kept.
 void FilterHexBox(platform::ui::TextBox& hex);
 // HEX box key release: the ASCII box shows the bytes, 00 as "|".
-void ShowHexAsAscii(const platform::ui::TextBox& hex, platform::ui::TextBox& ascii);
+void ShowHexAsAscii(const LinkRows& rows, int row);
 // HEX box leave: shown pairs with single blanks.
 void ReformatHexBox(platform::ui::TextBox& hex);
 // HEX box double-click on one pair: the ASCII box selects that byte's character.
 void MarkByteInAscii(const platform::ui::TextBox& hex, platform::ui::TextBox& ascii);
-// ASCII box key release: the HEX box is rewritten from the text, and a "|" in it (a
-// byte 00 that came back as 7C) brings the warning.
-void AsciiBoxKeyUp(int KeyCode, const platform::ui::TextBox& ascii, platform::ui::TextBox& hex,
-                   TextKey warning);
+// ASCII box key release: a text the user changed rewrites the HEX box, and a "|" in it
+// (a byte 00 that came back as 7C) brings the warning. A key that left the text as the
+// box was given it converts nothing.
+void AsciiBoxKeyUp(const LinkRows& rows, int row, TextKey warning);
 
 // Scroll change: no up arrow on the first page, no down arrow on the last.
 void ShowPageArrows(const LinkRows& rows);

@@ -139,24 +139,24 @@ TEST_F(ListEditorTest, DescriptionFollowsTheAsciiTextOnlyWhenChecked) {
   }
 }
 
-TEST_F(ListEditorTest, TurningThePageWithChkDescGivesChangedRowsTheirAsciiText) {
+// Showing a page is no edit: with chkDesc checked its rows keep their names.
+TEST_F(ListEditorTest, TurningThePageWithChkDescRenamesNoRow) {
   SetEntry(0, 1, "41", "zero");
   SetEntry(8, 1, "42", "eight");
   SetEntry(9, 1, "", "nine");
   SetEntry(2, 1, "43", "two");
   SetEntry(10, 1, "", "ten");
+  const CommandRecordList before = CmdRecords;
   frmList& w = Open(1);
   EXPECT_EQ(w.txtInfo[0].Text(), "zero");
   uitest::ClickControl(w.imgUpDownList[1]);
   EXPECT_EQ(w.VScroll1.Value(), 1);
   EXPECT_TRUE(w.imgUpDownList[0].Visible());
-  EXPECT_EQ(Name(8, 1), "B");
-  EXPECT_EQ(Name(9, 1), "nine");
-  EXPECT_EQ(Name(10, 1), "");
-  EXPECT_EQ(Name(0, 1), "zero");
+  EXPECT_EQ(w.txtInfo[0].Text(), "eight");
   uitest::ClickControl(w.imgUpDownList[0]);
   EXPECT_EQ(w.VScroll1.Value(), 0);
   EXPECT_FALSE(w.imgUpDownList[0].Visible());
+  EXPECT_EQ(ChangedRecords(before), std::vector<int>{});
 }
 
 TEST_F(ListEditorTest, TxCom1ListIsStoredIntoTheBackAnswersAsWell) {
@@ -193,11 +193,12 @@ struct KeyRelease {
   bool warns;
 };
 
-// Byte 00 shows as "|"; a key pressed in the ASCII box writes it back as 7C. The
-// releases that come with the focus, or of Ctrl and Enter, write nothing.
-TEST_F(ListEditorTest, AsciiTextWithABarWarnsAtTheReleaseOfAKeyPressedInIt) {
-  for (const KeyRelease& key :
-       {KeyRelease{35, true}, KeyRelease{9, false}, KeyRelease{16, false}, KeyRelease{17, false}}) {
+// Byte 00 shows as "|"; a character typed into the ASCII box writes it back as 7C and
+// warns. Keys that leave the text as it was, and the releases that come with the
+// focus, write nothing.
+TEST_F(ListEditorTest, AsciiTextWithABarWarnsWhenItIsEdited) {
+  for (const KeyRelease& key : {KeyRelease{32, true}, KeyRelease{35, false}, KeyRelease{9, false},
+                                KeyRelease{16, false}, KeyRelease{17, false}}) {
     SCOPED_TRACE(key.keyCode);
     CmdRecords = CommandRecordList{};
     frmList& w = Open(1);
@@ -213,7 +214,7 @@ TEST_F(ListEditorTest, AsciiTextWithABarWarnsAtTheReleaseOfAKeyPressedInIt) {
       uitest::PressKey(w.txtUserASC[0], key.keyCode);
     }
     ASSERT_EQ(ui.MessageBoxes().size(), key.warns ? 1u : 0u);
-    EXPECT_EQ(Command(0, 1), key.warns ? "7C41" : "0041");
+    EXPECT_EQ(Command(0, 1), key.warns ? "7C4120" : "0041");
     if (key.warns) {
       EXPECT_EQ(ui.MessageBoxes()[0].text, LangText[515]);
       EXPECT_EQ(ui.MessageBoxes()[0].title, ui::DefaultTitle());
@@ -271,12 +272,16 @@ TEST_F(ListEditorTest, ACommandLongerThanTheBoxStaysWholeWhileTheFocusPassesThro
   uitest::PressKey(w.txtUserASC[0], 9);
   uitest::PressKey(w.txtUserHEX[0], 9);
   ASSERT_TRUE(w.txtInfo[1].HasFocus());
+  const std::string shownPairs = w.txtUserHEX[0].Text();
   w.txtUserASC[0].SetFocus();
   uitest::PressKey(w.txtUserASC[0], 36);  // Home
   EXPECT_EQ(Command(0, 1), longCommand);
+  EXPECT_EQ(w.txtUserHEX[0].Text(), shownPairs);
   w.txtUserHEX[0].SetFocus();
   w.txtUserHEX[0].SetSelStart(static_cast<int>(w.txtUserHEX[0].Text().size()));
-  uitest::PressKey(w.txtUserHEX[0], 8);  // the blank behind the last pair
+  uitest::PressKey(w.txtUserHEX[0], 32);  // a blank behind the last pair
+  EXPECT_EQ(Command(0, 1), longCommand);
+  uitest::PressKey(w.txtUserHEX[0], 8);
   EXPECT_EQ(Command(0, 1), longCommand);
   uitest::PressKey(w.txtUserHEX[0], 8);
   EXPECT_EQ(Command(0, 1), std::string(61, '4'));

@@ -261,30 +261,36 @@ TEST_F(LinkPage2Test, TypingAsciiStoresItsHex) {
   EXPECT_TRUE(ui.MessageBoxes().empty());
 }
 
-TEST_F(LinkPage2Test, AVerticalBarWarnsAtEveryKeyRelease) {
+// The warning comes with every edit of an ASCII text that holds a "|"; keys that leave
+// the text as it was convert nothing.
+TEST_F(LinkPage2Test, AVerticalBarWarnsAtEveryEditOfTheAsciiText) {
   frmWizard& w = OpenLinkPage(2);
   SetCommand(CmdRecords[0], "0041");
   w.ShowLinkPage1();
   EXPECT_EQ(w.txtUserASC[0].Text(), "|A");
   ClickInto(w.txtUserASC[0]);
-  EXPECT_TRUE(ui.MessageBoxes().empty());
   PressKey(Qt::Key_End);
+  EXPECT_TRUE(ui.MessageBoxes().empty());
+  EXPECT_EQ(Command(CmdRecords[0]), "0041");
+  Type("B");
   ASSERT_EQ(ui.MessageBoxes().size(), 1u);
   EXPECT_EQ(ui.MessageBoxes()[0].text, LangText[608]);
   EXPECT_EQ(ui.MessageBoxes()[0].title, "Hex 00/7C");
   EXPECT_EQ(ui.MessageBoxes()[0].icon, mb::Exclamation);
   EXPECT_TRUE(ui.MessageBoxes()[0].style & mb::SetForeground);
-  EXPECT_EQ(Command(CmdRecords[0]), "7C41");
+  EXPECT_EQ(Command(CmdRecords[0]), "7C4142");
   PressKey(Qt::Key_Left);
   PressKey(Qt::Key_Shift);
-  EXPECT_EQ(ui.MessageBoxes().size(), 3u);
   PressKey(Qt::Key_Control);
-  EXPECT_EQ(ui.MessageBoxes().size(), 3u);
+  EXPECT_EQ(ui.MessageBoxes().size(), 1u);
+  PressKey(Qt::Key_Backspace);
+  EXPECT_EQ(ui.MessageBoxes().size(), 2u);
+  EXPECT_EQ(Command(CmdRecords[0]), "7C42");
   // Enter moves on without a conversion.
   PressKey(Qt::Key_Return);
-  EXPECT_EQ(ui.MessageBoxes().size(), 3u);
+  EXPECT_EQ(ui.MessageBoxes().size(), 2u);
   EXPECT_TRUE(w.txtUserHEX[0].HasFocus());
-  EXPECT_EQ(w.txtUserHEX[0].Text(), "7C 41");
+  EXPECT_EQ(w.txtUserHEX[0].Text(), "7C 42");
 }
 
 // Coming into the ASCII box by Tab converts nothing: byte 00 stays 00.

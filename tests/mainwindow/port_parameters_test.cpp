@@ -114,6 +114,22 @@ TEST_F(PortParametersTest, StoredHandshakeTwoShowsTheBoxGreyed) {
   EXPECT_EQ(ProjHeader.Com1Handshake, 1);
 }
 
+// A handshake the box does not take, as a file may hold it, stays until the user
+// toggles the box: keys that toggle nothing store nothing.
+TEST_F(PortParametersTest, KeysThatToggleNothingStoreNoHandshake) {
+  frmWizard& w = Start();
+  ProjHeader.Com1Handshake = 5;
+  w.IsLoading = true;
+  w.ShowCom1Parameters();
+  w.IsLoading = false;
+  for (const int key : {16, 17, 18, 35, 37, 9}) {  // Shift, Ctrl, Alt, End, Left, Tab
+    platform::ui::testing::PressKey(w.chkHandshakeCom1, key);
+    EXPECT_EQ(ProjHeader.Com1Handshake, 5) << key;
+  }
+  platform::ui::testing::PressKey(w.chkHandshakeCom1, 32);
+  EXPECT_EQ(ProjHeader.Com1Handshake, w.chkHandshakeCom1.Value());
+}
+
 TEST_F(PortParametersTest, TwoPortBoxesAgree) {
   frmWizard& w = Start();
   w.chkTwoPort.SetValue(1);
