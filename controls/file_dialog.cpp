@@ -3,7 +3,9 @@
 #include <vector>
 
 #include "platform/events.h"
+#include "platform/messagebox.h"
 #include "platform/ui/dialogs.h"
+#include "texts/text_table.h"
 
 namespace {
 
@@ -61,7 +63,11 @@ std::string ShowFileDialog(platform::ui::Form& frm, bool bSave, std::string sTit
                     "ffnen";
     request.fileMustExist = true;
   }
-  const std::string chosen = platform::ui::ShowFileDialogBox(request);
+  const platform::ui::FileDialogChoice chosen = platform::ui::ShowFileDialogBox(request);
   platform::DoEvents();
-  return StripNull(chosen);
+  if (chosen.outsideCodePage) {
+    platform::MsgBox(LangText[620], platform::mb::Exclamation | platform::mb::SetForeground,
+                     AppTitle);
+  }
+  return StripNull(chosen.path);
 }

@@ -11,6 +11,7 @@
 #include "dialogs/frm_status.h"
 #include "dialogs/frm_test.h"
 #include "platform/ui/ui.h"
+#include "project/project_file.h"
 #include "project/recent_files.h"
 #include "project/shown_command.h"
 #include "texts/text_table.h"
@@ -289,8 +290,8 @@ class frmWizard : public ui::Form, public RecentFileMenu {
   void mnuRecentFileList_Click(int Index);
   // The autosave copy as the whole project; false when it was refused.
   bool LoadProjectFile(std::string sFile);
-  // Only the description and the names of the autosave copy; false, silently, when
-  // it cannot be read.
+  // Only the description and the names of the autosave copy; false when it was refused
+  // (told to the user) or sFile is blank.
   bool LoadDescriptionsFromFile(std::string sFile);
   // The autosave copy of the time stamp sDate, or "" when there is none.
   std::string IsAutosaveFileExists(std::string sDate);
@@ -333,6 +334,11 @@ class frmWizard : public ui::Form, public RecentFileMenu {
   // The project just read into the controls, both sides marked present.
   void ShowLoadedProject();
   void SaveProjectAs(const std::string& path);
+  // Right after the read, while errno tells why: WrongFileKey for a file that is no whole
+  // project file, text 607 with the path and the system's reason for one not read.
+  void ShowRefusedFile(ProjectFileRead Result, TextKey WrongFileKey, const std::string& Path);
+  // The text, the path and the system's reason, critical.
+  static void ShowFileError(TextKey Key, const std::string& Path, int Error);
   // The loaded message with the path, then the description box when there is one.
   void ShowLoadedMessages(TextKey LoadedKey, TextKey DescriptionKey, const std::string& Path);
   // The read-back: one pass over the module found next, and the lists of its side.

@@ -1,8 +1,11 @@
 #include <algorithm>
+#include <cerrno>
 #include <cstddef>
 #include <string>
+#include <system_error>
 
 #include "mainwindow/frm_wizard.h"
+#include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/messagebox.h"
 #include "platform/trim_blanks.h"
@@ -40,6 +43,23 @@ void frmWizard::ShowLoadedProject() {
   IsLoading = false;
 }
 
+void frmWizard::ShowRefusedFile(ProjectFileRead Result, TextKey WrongFileKey,
+                                const std::string& Path) {
+  const int error = errno;
+  if (Result == ProjectFileRead::Unreadable) {
+    ShowFileError(607, Path, error);
+  } else {
+    platform::MsgBox(LangText[WrongFileKey], mb::Critical | mb::SetForeground, AppTitle);
+  }
+}
+
+void frmWizard::ShowFileError(TextKey Key, const std::string& Path, int Error) {
+  // The system's text is in the locale's encoding, UTF-8 on any current desktop.
+  const std::string reason = platform::Utf8ToCp1252(std::generic_category().message(Error));
+  platform::MsgBox(LangText[Key] + "\r\n" + Path + "\r\n" + reason,
+                   mb::Critical | mb::SetForeground, AppTitle);
+}
+
 void frmWizard::ShowLoadedMessages(TextKey LoadedKey, TextKey DescriptionKey,
                                    const std::string& Path) {
   platform::MsgBox(LangText[LoadedKey] + "\r\n" + Path, mb::Information | mb::SetForeground);
@@ -55,8 +75,9 @@ bool frmWizard::LoadProjectFile(std::string sFile) {
   }
   SetMousePointer(ui::MousePointer::Hourglass);
   AddToRecentFiles(sFile);
-  if (ReadProjectFile(sFile) != ProjectFileRead::Loaded) {
-    platform::MsgBox(LangText[614], mb::Critical | mb::SetForeground, AppTitle);
+  const ProjectFileRead read = ReadProjectFile(sFile);
+  if (read != ProjectFileRead::Loaded) {
+    ShowRefusedFile(read, 614, sFile);
     SetMousePointer(ui::MousePointer::Default);
     return false;
   }
@@ -66,14 +87,16 @@ bool frmWizard::LoadProjectFile(std::string sFile) {
   return true;
 }
 
-// A copy that cannot be read leaves the records as they were.
+// A copy that is refused leaves the records as they were.
 bool frmWizard::LoadDescriptionsFromFile(std::string sFile) {
   if (TrimBlanks(sFile).empty()) {
     return false;
   }
   ProjectHeader header;
   CommandRecordList records;
-  if (ReadProjectFile(sFile, header, records) != ProjectFileRead::Loaded) {
+  const ProjectFileRead read = ReadProjectFile(sFile, header, records);
+  if (read != ProjectFileRead::Loaded) {
+    ShowRefusedFile(read, 614, sFile);
     return false;
   }
   ProjHeader.FileInfo.Set(header.FileInfo.Read());

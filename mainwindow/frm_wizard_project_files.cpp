@@ -1,7 +1,6 @@
 #include <cerrno>
 #include <cstddef>
 #include <string>
-#include <system_error>
 
 #include "controls/file_dialog.h"
 #include "mainwindow/frm_wizard.h"
@@ -42,12 +41,13 @@ void frmWizard::cmdLoadSave_Click(int Index) {
   } else {
     // A refused file stands in the list too.
     AddToRecentFiles(path);
-    if (ReadProjectFile(path) == ProjectFileRead::Loaded) {
+    const ProjectFileRead read = ReadProjectFile(path);
+    if (read == ProjectFileRead::Loaded) {
       ShowLoadedProject();
       ProjHeader.FileInfo.Set(StripNull(ProjHeader.FileInfo.Raw()));
       ShowLoadedMessages(588, 589, path);
     } else {
-      platform::MsgBox(LangText[587], mb::Critical | mb::SetForeground, AppTitle);
+      ShowRefusedFile(read, 587, path);
     }
   }
   SetMousePointer(ui::MousePointer::Default);
@@ -57,9 +57,7 @@ void frmWizard::cmdLoadSave_Click(int Index) {
 // recent-file entry follows; the old file stays as it was.
 void frmWizard::SaveProjectAs(const std::string& path) {
   if (!WriteProjectFile(path)) {
-    const std::string reason = std::generic_category().message(errno);
-    platform::MsgBox(LangText[617] + "\r\n" + path + "\r\n" + reason,
-                     mb::Critical | mb::SetForeground, AppTitle);
+    ShowFileError(617, path, errno);
     return;
   }
   platform::MsgBox(LangText[590] + "\r\n" + path, mb::Information | mb::SetForeground);
@@ -76,17 +74,12 @@ void frmWizard::mnuRecentFileList_Click(int Index) {
   if (!FileExists(path)) {
     platform::MsgBox(LangText[606] + "\r\n" + path, mb::Critical | mb::SetForeground, AppTitle);
   } else {
-    switch (ReadProjectFile(path)) {
-      case ProjectFileRead::Loaded:
-        ShowLoadedProject();
-        ShowLoadedMessages(604, 605, path);
-        break;
-      case ProjectFileRead::NoMagic:
-        platform::MsgBox(LangText[603], mb::Critical | mb::SetForeground, AppTitle);
-        break;
-      case ProjectFileRead::Unreadable:
-        platform::MsgBox(LangText[607] + "\r\n" + path, mb::Critical | mb::SetForeground, AppTitle);
-        break;
+    const ProjectFileRead read = ReadProjectFile(path);
+    if (read == ProjectFileRead::Loaded) {
+      ShowLoadedProject();
+      ShowLoadedMessages(604, 605, path);
+    } else {
+      ShowRefusedFile(read, 603, path);
     }
   }
   SetMousePointer(ui::MousePointer::Default);

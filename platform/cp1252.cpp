@@ -112,4 +112,16 @@ std::string Utf8ToCp1252(std::string_view text) {
   return out;
 }
 
+bool FitsCp1252(std::string_view text) {
+  size_t pos = 0;
+  while (pos < text.size()) {
+    char32_t cp = 0;
+    unsigned char byte = 0;
+    if (!DecodeUtf8(text, pos, cp) || !UnicodeToCp1252(cp, byte)) {
+      return false;
+    }
+  }
+  return true;
+}
+
 }  // namespace platform

@@ -18,4 +18,7 @@ std::string Cp1252ToUtf8(std::string_view text);
 // Characters without a Windows-1252 byte become '?'; malformed UTF-8 bytes too.
 std::string Utf8ToCp1252(std::string_view text);
 
+// True when Utf8ToCp1252 keeps every character of the UTF-8 text.
+bool FitsCp1252(std::string_view text);
+
 }  // namespace platform

@@ -119,14 +119,18 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxB
     return false;
   }
   struct stat info {};
-  if (fstat(fd, &info) != 0 || !S_ISREG(info.st_mode)) {
+  const bool found = fstat(fd, &info) == 0;
+  if (!found || !S_ISREG(info.st_mode)) {
+    const int error = !found ? errno : S_ISDIR(info.st_mode) ? EISDIR : EINVAL;
     close(fd);
+    errno = error;
     return false;
   }
   std::string content;
   content.reserve(std::min(static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)), maxBytes));
   std::array<char, 65536> chunk{};
   bool ok = true;
+  int readError = 0;
   while (content.size() < maxBytes) {
     const std::size_t wanted = std::min(chunk.size(), maxBytes - content.size());
     const ssize_t n = read(fd, chunk.data(), wanted);
@@ -135,6 +139,7 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxB
     }
     if (n < 0) {
       ok = false;
+      readError = errno;
       break;
     }
     if (n == 0) {
@@ -143,10 +148,12 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxB
     content.append(chunk.data(), static_cast<std::size_t>(n));
   }
   close(fd);
-  if (ok) {
-    bytes = std::move(content);
+  if (!ok) {
+    errno = readError;
+    return false;
   }
-  return ok;
+  bytes = std::move(content);
+  return true;
 }
 
 bool WriteFileReplacing(const std::string& path, const std::string& bytes) {

@@ -25,7 +25,9 @@ bool SetNormalAttributes(const std::string& path);
 bool RemoveFile(const std::string& path);
 
 // Reads at most maxBytes bytes of a regular file from offset 0; false when the file
-// cannot be read or is no regular file (a named pipe, a device, a folder). Never waits.
+// cannot be read or is no regular file (a named pipe, a device, a folder), with errno
+// telling why (EISDIR, EINVAL for the other kinds). A read that fails part-way gives
+// no bytes. Never waits.
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxBytes);
 
 // Writes bytes as the whole new content of path. The bytes go to a temporary file

@@ -1,5 +1,6 @@
 #include "platform/settings.h"
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <string_view>
@@ -21,13 +22,15 @@ struct Entry {
   std::string value;
 };
 
+// "" when the folder's name cannot be held in Windows-1252: the name the program would
+// use is another folder's.
 std::string ConfigFolder() {
   const char* xdg = std::getenv("XDG_CONFIG_HOME");
-  if (xdg != nullptr && xdg[0] == '/') {
-    return Utf8ToCp1252(xdg);
-  }
   const char* home = std::getenv("HOME");
-  return Utf8ToCp1252(home != nullptr ? home : ".") + "/.config";
+  const std::string folder = xdg != nullptr && xdg[0] == '/'
+                                 ? std::string(xdg)
+                                 : std::string(home != nullptr ? home : ".") + "/.config";
+  return FitsCp1252(folder) ? Utf8ToCp1252(folder) : std::string();
 }
 
 bool IsSafeFileNameChar(char c) {
@@ -75,11 +78,15 @@ std::string Unescape(std::string_view text) {
   return out;
 }
 
-std::vector<Entry> ReadStore(const std::string& path) {
-  std::vector<Entry> entries;
+// False for a store that is there but cannot be read whole; a missing one reads as empty.
+bool ReadStore(const std::string& path, std::vector<Entry>& entries) {
+  entries.clear();
   std::string content;
-  if (!ReadFileBytes(path, content, kMaxStoreBytes + 1) || content.size() > kMaxStoreBytes) {
-    return entries;
+  if (!ReadFileBytes(path, content, kMaxStoreBytes + 1)) {
+    return errno == ENOENT;
+  }
+  if (content.size() > kMaxStoreBytes) {
+    return false;
   }
   std::string section;
   std::size_t start = 0;
@@ -104,7 +111,7 @@ std::vector<Entry> ReadStore(const std::string& path) {
     entries.push_back(
         {section, Unescape(line.substr(0, equals)), Unescape(line.substr(equals + 1))});
   }
-  return entries;
+  return true;
 }
 
 std::string WriteStore(const std::vector<Entry>& entries) {
@@ -148,6 +155,10 @@ bool MakeFolders(const std::string& folder) {
 }  // namespace
 
 std::string SettingsFilePath(const std::string& app) {
+  const std::string folder = ConfigFolder();
+  if (folder.empty()) {
+    return folder;
+  }
   std::string name;
   for (const char c : app) {
     name += IsSafeFileNameChar(c) ? c : '_';
@@ -155,12 +166,14 @@ std::string SettingsFilePath(const std::string& app) {
   if (name.empty() || name[0] == '.') {
     name = '_' + name;
   }
-  return ConfigFolder() + "/" + name + ".ini";
+  return folder + "/" + name + ".ini";
 }
 
 std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
                        const std::string& defaultValue) {
-  for (const Entry& entry : ReadStore(SettingsFilePath(app))) {
+  std::vector<Entry> entries;
+  ReadStore(SettingsFilePath(app), entries);
+  for (const Entry& entry : entries) {
     if (entry.section == section && entry.key == key) {
       return entry.value;
     }
@@ -171,7 +184,11 @@ std::string GetSetting(const std::string& app, const std::string& section, const
 bool SaveSetting(const std::string& app, const std::string& section, const std::string& key,
                  const std::string& value) {
   const std::string path = SettingsFilePath(app);
-  std::vector<Entry> entries = ReadStore(path);
+  std::vector<Entry> entries;
+  // Written over, a store that could not be read would lose every other setting.
+  if (path.empty() || !ReadStore(path, entries)) {
+    return false;
+  }
   bool replaced = false;
   for (Entry& entry : entries) {
     if (entry.section == section && entry.key == key) {

@@ -10,11 +10,13 @@ namespace platform {
 std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
                        const std::string& defaultValue);
 
-// False when the store cannot be written; the old store then stays as it was.
+// False when the store cannot be written, or is there but cannot be read whole; the old
+// store then stays as it was.
 bool SaveSetting(const std::string& app, const std::string& section, const std::string& key,
                  const std::string& value);
 
-// The file that holds an application's settings.
+// The file that holds an application's settings; "" when the settings folder's name
+// holds a character outside Windows-1252 (no store then: defaults, nothing saved).
 std::string SettingsFilePath(const std::string& app);
 
 }  // namespace platform

@@ -72,7 +72,7 @@ class FileWriter {
   std::string bytes_;
 };
 
-// Reads past the end of the image as zero bytes.
+// Reads past the end of the image as zero bytes (the magic of a file shorter than it).
 class FileReader {
  public:
   explicit FileReader(std::string_view bytes) : bytes_(bytes) {}
@@ -132,6 +132,10 @@ ProjectFileRead ReadProjectFile(const std::string& path, ProjectHeader& header,
   magicReader(magic);
   if (bytes.size() < kMagicSize || magic != kProjectMagic) {
     return ProjectFileRead::NoMagic;
+  }
+  // Zeros in place of the missing bytes would pass for a project that was never saved.
+  if (bytes.size() < kProjectFileSize) {
+    return ProjectFileRead::Short;
   }
   FileReader reader(bytes);
   VisitHeader(header, reader);

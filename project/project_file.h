@@ -13,16 +13,17 @@ inline constexpr std::size_t kProjectFileSize = kHeaderFileSize + kRecordCount *
 
 enum class ProjectFileRead {
   Loaded,
-  Unreadable,  // missing, or it cannot be read
+  Unreadable,  // missing, or it cannot be read; errno tells why
   NoMagic,     // its first four bytes are not "PVLX"
+  Short,       // it begins with the magic but ends before the last record does
 };
 
 // The file image of a project.
 std::string ProjectFileBytes(const ProjectHeader& header, const CommandRecordList& records);
 
 // Reads a project file into header and records. Only a file that begins with the magic
-// is taken; anything else leaves both exactly as they were. Bytes missing at the end of
-// a short file read as zero; bytes past the format's size are never read.
+// and holds the whole format is taken; anything else leaves both exactly as they were.
+// Bytes past the format's size are never read.
 ProjectFileRead ReadProjectFile(const std::string& path, ProjectHeader& header,
                                 CommandRecordList& records);
 

@@ -23,20 +23,6 @@ bool IsBlank(const std::string& text) {
   return text.find_first_not_of(' ') == std::string::npos;
 }
 
-bool IsLineEnd(char c) {
-  return c == '\r' || c == '\n';
-}
-
-// The file up to the end of its last line that lies whole within the cap. The reader
-// takes one byte past the cap to tell whether the cap ends a line.
-std::string_view WholeLines(std::string_view bytes) {
-  if (bytes.size() <= kMaxLanguageFileBytes || IsLineEnd(bytes[kMaxLanguageFileBytes])) {
-    return bytes.substr(0, kMaxLanguageFileBytes);
-  }
-  const std::size_t lastEnd = bytes.substr(0, kMaxLanguageFileBytes).find_last_of("\r\n");
-  return lastEnd == std::string_view::npos ? std::string_view() : bytes.substr(0, lastEnd + 1);
-}
-
 void VisitLines(std::string_view text,
                 const std::function<void(std::string_view line)>& visitLine) {
   bool header = true;
@@ -64,11 +50,14 @@ std::string LanguageFilePath() {
 bool ReadLanguageFile(const std::function<void(std::string_view line)>& visitLine) {
   const std::string path = LanguageFilePath();
   std::string bytes;
+  // One byte past the cap tells a file that is larger: a part of it would pass for the
+  // whole file.
   if (!platform::FileExists(path) ||
-      !platform::ReadFileBytes(path, bytes, kMaxLanguageFileBytes + 1)) {
+      !platform::ReadFileBytes(path, bytes, kMaxLanguageFileBytes + 1) ||
+      bytes.size() > kMaxLanguageFileBytes) {
     return false;
   }
-  VisitLines(WholeLines(bytes), visitLine);
+  VisitLines(bytes, visitLine);
   return true;
 }
 

@@ -9,9 +9,9 @@ std::string LanguageFilePath();
 
 // Gives the lines of the language file in order, without their line ends: the first
 // line (the header, even when empty) and every later line that holds a Tab, as a line
-// without one has no fields. CR LF, a lone LF and a lone CR each end a line. Of a file
-// larger than the reader takes, only the lines that lie whole within that size count.
-// False when the file is missing or cannot be read.
+// without one has no fields. CR LF, a lone LF and a lone CR each end a line. False,
+// with no line given, when the file is missing, cannot be read or is larger than any
+// language file (16 MB).
 bool ReadLanguageFile(const std::function<void(std::string_view line)>& visitLine);
 
 // Field `field` of a tab-separated line with every double quote removed; "" for a line

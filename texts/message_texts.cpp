@@ -154,6 +154,10 @@ constexpr std::array kMessages = {
     MessageText{616, "Projektbeschreibung"},
     // project file that cannot be saved, before its path and the system's reason
     MessageText{617, "Die Datei konnte nicht gespeichert werden !"},
+    // file dialog: a name the program's code page cannot hold
+    MessageText{620,
+                "Der Dateiname enthält Zeichen, die das Programm nicht verwenden kann !\r\n"
+                "Bitte einen Namen aus Zeichen des Zeichensatzes Windows-1252 wählen."},
     // maker's web page
     MessageText{650, "https://www.example.com/"},
     // connection hints

@@ -5,6 +5,7 @@
 #include <QMessageBox>
 #include <QStringList>
 
+#include "platform/cp1252.h"
 #include "platform/ui/form.h"
 #include "platform/ui/qt_support.h"
 
@@ -40,7 +41,9 @@ class CheckingFileDialog : public QFileDialog {
  protected:
   void accept() override {
     const QStringList files = selectedFiles();
+    // A name outside the code page is refused once the dialog has closed.
     if (!files.isEmpty() && !QFileInfo(files.first()).isDir() &&
+        platform::FitsCp1252(files.first().toStdString()) &&
         !FileDialogAccepts(request_, FromQt(files.first()))) {
       // Qt's own texts, in the language of the rest of the dialog.
       const QString message =
@@ -61,27 +64,8 @@ class CheckingFileDialog : public QFileDialog {
   const FileDialogRequest& request_;
 };
 
-}  // namespace
-
-bool FileDialogAccepts(const FileDialogRequest& request, const std::string& path) {
-  const QFileInfo file(ToQt(path));
-  if (request.fileMustExist && !file.isFile()) {
-    return false;
-  }
-  return !request.pathMustExist || file.absoluteDir().exists();
-}
-
-void SetDialogInterceptor(DialogInterceptor* interceptor) {
-  Interceptor() = interceptor;
-}
-DialogInterceptor* CurrentDialogInterceptor() {
-  return Interceptor();
-}
-
-std::string ShowFileDialogBox(const FileDialogRequest& request) {
-  if (Interceptor() != nullptr) {
-    return Interceptor()->AnswerFileDialog(request);
-  }
+// The chosen path in UTF-8, "" when cancelled.
+std::string RunFileDialog(const FileDialogRequest& request) {
   CheckingFileDialog dialog(request);
   dialog.setOption(QFileDialog::DontUseNativeDialog, true);
   dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
@@ -104,7 +88,33 @@ std::string ShowFileDialogBox(const FileDialogRequest& request) {
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
     return {};
   }
-  return FromQt(dialog.selectedFiles().first());
+  return dialog.selectedFiles().first().toStdString();
+}
+
+}  // namespace
+
+bool FileDialogAccepts(const FileDialogRequest& request, const std::string& path) {
+  const QFileInfo file(ToQt(path));
+  if (request.fileMustExist && !file.isFile()) {
+    return false;
+  }
+  return !request.pathMustExist || file.absoluteDir().exists();
+}
+
+void SetDialogInterceptor(DialogInterceptor* interceptor) {
+  Interceptor() = interceptor;
+}
+DialogInterceptor* CurrentDialogInterceptor() {
+  return Interceptor();
+}
+
+FileDialogChoice ShowFileDialogBox(const FileDialogRequest& request) {
+  const std::string chosen =
+      Interceptor() != nullptr ? Interceptor()->AnswerFileDialog(request) : RunFileDialog(request);
+  if (!platform::FitsCp1252(chosen)) {
+    return {.path = "", .outsideCodePage = true};
+  }
+  return {.path = platform::Utf8ToCp1252(chosen)};
 }
 
 }  // namespace platform::ui

@@ -23,8 +23,16 @@ struct FileDialogRequest {
   bool confirmOverwrite = false;  // save: an existing file needs a yes
 };
 
-// Shows the open or save dialog; the chosen path, or "" when cancelled.
-std::string ShowFileDialogBox(const FileDialogRequest& request);
+// What the dialog gave back, in the program's code page. A name with a character that
+// Windows-1252 lacks cannot be kept, as any file under the name the program would use
+// is another one: path is "" then and outsideCodePage is set.
+struct FileDialogChoice {
+  std::string path;  // "" when cancelled
+  bool outsideCodePage = false;
+};
+
+// Shows the open or save dialog.
+FileDialogChoice ShowFileDialogBox(const FileDialogRequest& request);
 
 // The checks the dialog makes before it takes a choice: false for a missing file to
 // open (fileMustExist) or a missing folder to save into (pathMustExist).
@@ -34,6 +42,7 @@ bool FileDialogAccepts(const FileDialogRequest& request, const std::string& path
 class DialogInterceptor {
  public:
   virtual ~DialogInterceptor() = default;
+  // The chosen path as the window system gives it, in UTF-8; "" cancels.
   virtual std::string AnswerFileDialog(const FileDialogRequest& request) = 0;
   // The position of the chosen item in menu.Items(), or -1 for none.
   virtual int AnswerPopupMenu(const Menu& menu) = 0;

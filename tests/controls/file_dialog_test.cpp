@@ -2,7 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include "platform/messagebox.h"
 #include "platform/ui/testing/ui_harness.h"
+#include "texts/message_texts.h"
+#include "texts/text_table.h"
 
 namespace {
 
@@ -57,6 +60,27 @@ TEST_F(FileDialogTest, OpenWantsAnExistingFileAndHasNoDefaultExtension) {
 TEST_F(FileDialogTest, CancelGivesEmptyResult) {
   EXPECT_EQ(ShowFileDialog(frmWizard, false, "T", filter, "", ""), "");
   EXPECT_EQ(ShowFileDialog(frmWizard, true, "T", filter, "", ""), "");
+}
+
+// The name the program would use ("?.vrx") is another file: nothing is handed over.
+TEST_F(FileDialogTest, NameOutsideTheCodePageIsRefusedAndTold) {
+  SetMessageTexts(true);
+  for (const bool save : {true, false}) {
+    harness.ClearRecords();
+    harness.QueueFileDialogUnicodeAnswer("/tmp/\u03A9.vrx");
+    EXPECT_EQ(ShowFileDialog(frmWizard, save, "T", filter, "*.vrx", ""), "") << save;
+    ASSERT_EQ(harness.MessageBoxes().size(), 1u);
+    EXPECT_EQ(harness.MessageBoxes()[0].text, LangText[620]);
+    EXPECT_NE(LangText[620], "");
+    EXPECT_EQ(harness.MessageBoxes()[0].icon, platform::mb::Exclamation);
+    EXPECT_EQ(harness.MessageBoxes()[0].title, AppTitle);
+  }
+  harness.ClearRecords();
+  harness.QueueFileDialogUnicodeAnswer("/tmp/\u00DCbung \u20AC.vrx");
+  EXPECT_EQ(ShowFileDialog(frmWizard, true, "T", filter, "*.vrx", ""),
+            "/tmp/\xDC"
+            "bung \x80.vrx");
+  EXPECT_TRUE(harness.MessageBoxes().empty());
 }
 
 TEST_F(FileDialogTest, EmptyFilterOffersAllFilesOnly) {

@@ -117,26 +117,40 @@ TEST_F(LoadersTest, DescriptionsTakeOnlyTheNamesAndTheDescription) {
   EXPECT_EQ(RecentFiles[0], "");
 }
 
-TEST_F(LoadersTest, RefusedCopiesChangeNothingAndSayNothing) {
+TEST_F(LoadersTest, RefusedCopiesChangeNothingAndAreTold) {
   frmWizard& w = Start();
   std::string lowerMagic = OtherProjectBytes();
   lowerMagic.replace(0, 4, "pvlx");
-  const std::string cases[] = {
-      "",
-      "   ",
-      program.File("missing.vrx"),
-      WriteCopy("lower.vrx", lowerMagic),
-      WriteCopy("short.vrx", "PVL"),
-      program.path(),
+  const std::string missing = program.File("missing.vrx");
+  struct Case {
+    std::string path;
+    std::string box;  // "" for none
+  };
+  const Case cases[] = {
+      {"", ""},
+      {"   ", ""},
+      {missing, LangText[607] + "\r\n" + missing + "\r\nNo such file or directory"},
+      {WriteCopy("lower.vrx", lowerMagic), LangText[614]},
+      {WriteCopy("short.vrx", "PVL"), LangText[614]},
+      {WriteCopy("cut.vrx", OtherProjectBytes().substr(0, 56711)), LangText[614]},
+      {program.path(), LangText[607] + "\r\n" + program.path() + "\r\nIs a directory"},
   };
   FillProject();
   const ProjectHeader header = ProjHeader;
   const CommandRecordList records = CmdRecords;
-  for (const std::string& path : cases) {
-    EXPECT_FALSE(w.LoadDescriptionsFromFile(path)) << path;
-    EXPECT_TRUE(ProjHeader == header && CmdRecords == records) << path;
+  for (const Case& c : cases) {
+    ui.ClearRecords();
+    EXPECT_FALSE(w.LoadDescriptionsFromFile(c.path)) << c.path;
+    EXPECT_TRUE(ProjHeader == header && CmdRecords == records) << c.path;
+    if (c.box.empty()) {
+      EXPECT_TRUE(ui.MessageBoxes().empty()) << c.path;
+    } else {
+      ASSERT_EQ(ui.MessageBoxes().size(), 1u) << c.path;
+      EXPECT_EQ(ui.MessageBoxes()[0].text, c.box);
+      EXPECT_EQ(ui.MessageBoxes()[0].icon, mb::Critical);
+      EXPECT_EQ(ui.MessageBoxes()[0].title, AppTitle);
+    }
   }
-  EXPECT_TRUE(ui.MessageBoxes().empty());
 }
 
 TEST_F(LoadersTest, AutosaveCopyLoadsAsTheWholeProject) {

@@ -5,7 +5,6 @@
 #include <string>
 #include <string_view>
 
-#include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/messagebox.h"
 #include "project/program_state.h"
@@ -269,28 +268,17 @@ TEST_F(ProjectFilesTest, DescriptionBoxFollowsOnlyATextBeforeTheFirstNul) {
   }
 }
 
-TEST_F(ProjectFilesTest, ShortFileReadsAsFarAsItGoes) {
-  StartOnPage1();
-  const std::string full = SampleFile();
-  const std::string path = WriteFile("short.vrx", full.substr(0, 2344 + 1699 + 10));
-  ProjHeader = ProjectHeader{};
-  CmdRecords = CommandRecordList{};
-  Load(path);
-  std::string expected = full.substr(0, 2344 + 1699 + 10);
-  expected.resize(full.size(), '\0');
-  expected.replace(40, 2048, ProjHeader.FileInfo.Raw());
-  EXPECT_TRUE(Project() == expected);
-}
-
-// A header cut after its version holds baud code 0 and no parity letter: the lists show
-// nothing instead of the previous project's settings, until the user picks an item.
+// A file with baud code 0 and no parity letter: the lists show nothing instead of the
+// previous project's settings, until the user picks an item.
 TEST_F(ProjectFilesTest, PortSettingsWithoutItemShowNoSelection) {
   frmWizard& w = StartOnPage1();
   const std::string full = SampleFile();
   Load(WriteFile("sample.vrx", full));
   ASSERT_EQ(w.Combo3.Text(), "57600");
   ASSERT_EQ(w.Combo6.Text(), "Space");
-  Load(WriteFile("short.vrx", full.substr(0, 8)));
+  std::string noSettings = full;
+  noSettings.replace(8, 18, std::string(18, '\0'));
+  Load(WriteFile("no settings.vrx", noSettings));
   ASSERT_EQ(ProjHeader.Com1Baud, 0);
   for (const ui::ComboBox* list : {&w.Combo3, &w.Combo4, &w.Combo5, &w.Combo6}) {
     SCOPED_TRACE(list->Name());
@@ -305,38 +293,46 @@ TEST_F(ProjectFilesTest, PortSettingsWithoutItemShowNoSelection) {
   EXPECT_EQ(ProjHeader.Com2Parity.bytes[0], 'N');
 }
 
+// A file that is no project file is named by the wrong-file text; one that cannot be read
+// is named with its path and the system's reason.
 TEST_F(ProjectFilesTest, RefusedFilesLeaveTheProjectAsItWas) {
   StartOnPage1();
   const std::string big = program.File("big.vrx");
   WriteFile("big.vrx", "");
   std::filesystem::resize_file(big, 100u << 20);
-  std::filesystem::create_directory(program.File("Projekt \xD0\x96.vrx"));
   const std::string pipe = program.File("pipe.vrx");
   ASSERT_TRUE(MakeNamedPipe(pipe));
-  const std::string cases[] = {
-      pipe,
-      WriteFile("picture.png", "\x89PNG\r\n\x1A\n" + std::string(56704, 'x')),
-      WriteFile("lower.vrx", "pvlx" + std::string(56708, '\0')),
-      WriteFile("three.vrx", "PVL"),
-      WriteFile("empty.vrx", ""),
-      big,
-      program.path(),
-      // A name the dialog cannot hand over in the program's code page.
-      platform::Utf8ToCp1252(program.File("Projekt \xD0\x96.vrx")),
-      program.File(std::string(4000, 'p')),
+  const std::string longName = program.File(std::string(4000, 'p'));
+  struct Case {
+    std::string path;
+    std::string text;
+  };
+  const auto unread = [](const std::string& path, const std::string& reason) {
+    return Case{path, LangText[607] + "\r\n" + path + "\r\n" + reason};
+  };
+  const Case cases[] = {
+      unread(pipe, "Invalid argument"),
+      {WriteFile("picture.png", "\x89PNG\r\n\x1A\n" + std::string(56704, 'x')), LangText[587]},
+      {WriteFile("lower.vrx", "pvlx" + std::string(56708, '\0')), LangText[587]},
+      {WriteFile("three.vrx", "PVL"), LangText[587]},
+      {WriteFile("empty.vrx", ""), LangText[587]},
+      {big, LangText[587]},
+      unread(program.path(), "Is a directory"),
+      unread(program.File("missing.vrx"), "No such file or directory"),
+      unread(longName, "File name too long"),
   };
   FillProject();
   const std::string before = Project();
-  for (const std::string& path : cases) {
-    SCOPED_TRACE(path.substr(0, 80));
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.path.substr(0, 80));
     ui.ClearRecords();
-    EXPECT_TRUE(ReturnsPromptly(pipe, [&] { Load(path); }));
+    EXPECT_TRUE(ReturnsPromptly(pipe, [&] { Load(c.path); }));
     ASSERT_EQ(ui.MessageBoxes().size(), 1u);
-    EXPECT_EQ(ui.MessageBoxes()[0].text, LangText[587]);
+    EXPECT_EQ(ui.MessageBoxes()[0].text, c.text);
     EXPECT_EQ(ui.MessageBoxes()[0].title, AppTitle);
     EXPECT_EQ(ui.MessageBoxes()[0].icon, mb::Critical);
     EXPECT_TRUE(Project() == before);
-    EXPECT_EQ(RecentFiles[0], path);
+    EXPECT_EQ(RecentFiles[0], c.path);
   }
   EXPECT_FALSE(wizard->SideADataOk || wizard->SideBDataOk);
 }
@@ -418,18 +414,16 @@ TEST_F(ProjectFilesTest, UnreadableFilesAndReadOnlyFolders) {
   CmdRecords[3].RxCom1Info.Set("changed");
   const std::string before = Project();
 
-  Load(locked);
-  EXPECT_EQ(ui.MessageBoxes().back().text, LangText[587]);
-  w.mnuRecentFileList_Click(0);
-  EXPECT_EQ(ui.MessageBoxes().back().text, LangText[607] + "\r\n" + locked);
   EXPECT_FALSE(w.LoadDescriptionsFromFile(locked));
+  ASSERT_EQ(ui.MessageBoxes().size(), 1u);
+  EXPECT_EQ(ui.MessageBoxes()[0].text, LangText[607] + "\r\n" + locked + "\r\nPermission denied");
   EXPECT_TRUE(Project() == before);
 
   ui.ClearRecords();
   Save(kept);
   ASSERT_EQ(ui.MessageBoxes().size(), 1u);
   EXPECT_EQ(ui.MessageBoxes()[0].text, LangText[617] + "\r\n" + kept + "\r\nPermission denied");
-  EXPECT_EQ(RecentFiles[0], locked);
+  EXPECT_EQ(RecentFiles[0], "");
   EXPECT_EQ(Contents(kept), "old project");
   std::filesystem::permissions(program.File("shelf"), std::filesystem::perms::owner_all);
 }

@@ -336,7 +336,7 @@ INSTANTIATE_TEST_SUITE_P(
                      true,
                      false,
                      MsgResult::No,
-                     {546, 548},
+                     {546, 614, 548},
                      true,
                      Names::Blank},
         AutosaveCase{"FactoryStampNeverAsks",

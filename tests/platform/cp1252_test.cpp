@@ -8,6 +8,7 @@ TEST(Cp1252, EveryByteRoundTripsThroughUtf8) {
   for (int byte = 0; byte < 256; ++byte) {
     const std::string original(1, static_cast<char>(byte));
     EXPECT_EQ(platform::Utf8ToCp1252(platform::Cp1252ToUtf8(original)), original) << byte;
+    EXPECT_TRUE(platform::FitsCp1252(platform::Cp1252ToUtf8(original))) << byte;
   }
 }
 
@@ -30,6 +31,11 @@ TEST(Cp1252, UnmappableAndMalformedInputBecomesQuestionMarks) {
   EXPECT_EQ(platform::Utf8ToCp1252("\u4E2D"), "?");
   EXPECT_EQ(platform::Utf8ToCp1252("a\xC3"), "a?");
   EXPECT_EQ(platform::Utf8ToCp1252("\xFF\xFE"), "??");
+  // A literal "?" fits; one that stands for a lost character does not.
+  EXPECT_TRUE(platform::FitsCp1252("?.vrx"));
+  for (const char* lossy : {"\u03A9.vrx", "a\u0080", "\U0001F600", "a\xC3", "\xFF"}) {
+    EXPECT_FALSE(platform::FitsCp1252(lossy)) << lossy;
+  }
 }
 
 }  // namespace

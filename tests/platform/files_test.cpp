@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <string>
+#include <utility>
 
 #include "tests/common/hostile_files.h"
 #include "tests/common/temp_folder.h"
@@ -100,9 +102,17 @@ TEST(ReadFileBytes, ReadsOnlyRegularFilesAndNeverWaits) {
   bool read = true;
   EXPECT_TRUE(ReturnsPromptly(pipe, [&] { read = platform::ReadFileBytes(pipe, content, 4); }));
   EXPECT_FALSE(read);
-  for (const std::string& path :
-       {folder.path(), folder.File("missing"), std::string("/dev/zero")}) {
+  EXPECT_EQ(errno, EINVAL);
+  const std::pair<std::string, int> refused[] = {
+      {folder.path(), EISDIR},
+      {folder.File("missing"), ENOENT},
+      {"/dev/zero", EINVAL},
+      {folder.File(std::string(4000, 'p')), ENAMETOOLONG},
+  };
+  for (const auto& [path, reason] : refused) {
+    errno = 0;
     EXPECT_FALSE(platform::ReadFileBytes(path, content, kAnySize)) << path;
+    EXPECT_EQ(errno, reason) << path;
   }
   EXPECT_EQ(content, "kept");
 }

@@ -3,10 +3,14 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <string>
 
 #include "platform/com_mapping.h"
 #include "platform/files.h"
+#include "tests/common/as_nobody.h"
 #include "tests/common/hostile_files.h"
 #include "tests/common/temp_folder.h"
 
@@ -81,6 +85,45 @@ TEST_F(SettingsTest, UnwritableStoreReportsFailure) {
   ASSERT_TRUE(platform::MakeFolder(platform::SettingsFilePath(kApp)));
   EXPECT_FALSE(platform::SaveSetting(kApp, "RecentFileList", "0", "x"));
   EXPECT_EQ(platform::GetSetting(kApp, "RecentFileList", "0", "d"), "d");
+}
+
+// A store that is there but cannot be read whole keeps every setting it holds.
+TEST_F(SettingsTest, StoreThatCannotBeReadWholeIsNotWrittenOver) {
+  RUN_TEST_AS_NOBODY("SettingsTest.StoreThatCannotBeReadWholeIsNotWrittenOver");
+  const std::string kept = "[RecentFileList]\n0=/home/u/a.vrx\n";
+  struct Case {
+    const char* name;
+    off_t size;
+    std::filesystem::perms rights;
+  };
+  const Case cases[] = {
+      {"write-only", 0, std::filesystem::perms::owner_write},
+      {"larger than any store", off_t{17} << 20, std::filesystem::perms::owner_all},
+  };
+  ASSERT_TRUE(platform::MakeFolder(folder_.path() + "/config"));
+  const std::string store = platform::SettingsFilePath(kApp);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    ASSERT_TRUE(MakeSparseFile(store, kept, std::max<off_t>(c.size, kept.size())));
+    std::filesystem::permissions(store, c.rights);
+    EXPECT_EQ(platform::GetSetting(kApp, "RecentFileList", "0", "d"), "d");
+    EXPECT_FALSE(platform::SaveSetting(kApp, "RecentFileList", "1", "/home/u/b.vrx"));
+    std::filesystem::permissions(store, std::filesystem::perms::owner_all);
+    std::string content;
+    ASSERT_TRUE(platform::ReadFileBytes(store, content, kept.size()));
+    EXPECT_EQ(content, kept);
+    EXPECT_EQ(std::filesystem::file_size(store), std::max<off_t>(c.size, kept.size()));
+  }
+}
+
+// The program would name another folder: nothing is read from it or made.
+TEST_F(SettingsTest, FolderNamedOutsideWindows1252HoldsNoStore) {
+  const std::string config = folder_.path() + "/\u03A9";
+  setenv("XDG_CONFIG_HOME", config.c_str(), 1);
+  EXPECT_EQ(platform::SettingsFilePath(kApp), "");
+  EXPECT_FALSE(platform::SaveSetting(kApp, "RecentFileList", "0", "x"));
+  EXPECT_EQ(platform::GetSetting(kApp, "RecentFileList", "0", "d"), "d");
+  EXPECT_TRUE(std::filesystem::is_empty(folder_.path()));
 }
 
 TEST_F(SettingsTest, ApplicationNamesBecomeSafeFileNames) {

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <string>
 
@@ -172,6 +173,9 @@ TEST_F(ProjectFile, RefusedFilesLeaveTheProjectUnchanged) {
       {"three bytes", "PVL", ProjectFileRead::NoMagic},
       {"lower case", "pvlx" + good.substr(4), ProjectFileRead::NoMagic},
       {"other format", "%PDF-1.4 and more", ProjectFileRead::NoMagic},
+      {"magic alone", "PVLX", ProjectFileRead::Short},
+      {"header alone", good.substr(0, kHeaderFileSize), ProjectFileRead::Short},
+      {"one byte short", good.substr(0, kProjectFileSize - 1), ProjectFileRead::Short},
   };
   for (const Case& c : cases) {
     ASSERT_TRUE(platform::WriteFileReplacing(path_, c.content));
@@ -180,7 +184,9 @@ TEST_F(ProjectFile, RefusedFilesLeaveTheProjectUnchanged) {
     EXPECT_EQ(CmdRecords, records) << c.name;
   }
   EXPECT_EQ(ReadProjectFile(folder_.File("missing.vrx")), ProjectFileRead::Unreadable);
+  EXPECT_EQ(errno, ENOENT);
   EXPECT_EQ(ReadProjectFile(folder_.path()), ProjectFileRead::Unreadable);
+  EXPECT_EQ(errno, EISDIR);
   EXPECT_EQ(ProjHeader, header);
   EXPECT_EQ(CmdRecords, records);
 }
@@ -203,22 +209,6 @@ TEST_F(ProjectFile, NamedPipeIsRefusedAtOnceAndAHugeFileReadOnlyAsFarAsTheFormat
   CmdRecords = {};
   ASSERT_EQ(ReadProjectFile(path_), ProjectFileRead::Loaded);
   EXPECT_EQ(ProjectFileBytes(ProjHeader, CmdRecords), good);
-}
-
-TEST_F(ProjectFile, ShortFileWithMagicReadsMissingBytesAsZero) {
-  FillProject();
-  const std::string full = ProjectFileBytes(ProjHeader, CmdRecords);
-  const std::size_t cut = RecordOffset(2) + 300;
-  ASSERT_TRUE(platform::WriteFileReplacing(path_, full.substr(0, cut)));
-  ASSERT_EQ(ReadProjectFile(path_), ProjectFileRead::Loaded);
-  const std::string read = ProjectFileBytes(ProjHeader, CmdRecords);
-  EXPECT_EQ(read.substr(0, cut), full.substr(0, cut));
-  EXPECT_EQ(read.substr(cut), std::string(kProjectFileSize - cut, '\0'));
-
-  ASSERT_TRUE(platform::WriteFileReplacing(path_, "PVLX"));
-  ASSERT_EQ(ReadProjectFile(path_), ProjectFileRead::Loaded);
-  EXPECT_EQ(ProjHeader.FileInfo.Raw(), std::string(2048, '\0'));
-  EXPECT_EQ(CmdRecords[0], CommandRecord{});
 }
 
 TEST_F(ProjectFile, SavingOverALongerFileLeavesExactlyTheProject) {

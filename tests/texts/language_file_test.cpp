@@ -193,18 +193,8 @@ TEST_F(LoadLanguageTest, VeryLongLineIsKeptWhole) {
 
 constexpr std::size_t kCap = 16 * 1024 * 1024;
 
-TEST_F(LoadLanguageTest, OversizedFileKeepsOnlyItsWholeLines) {
-  const std::string first = kHeader + "7\t\tx\tfirst\r\n";
-  std::string bytes = first + "9\t\tx\t" + std::string(kCap, 'y') + "\r\n8\t\tx\tbeyond\r\n";
-  WriteLanguageFile(bytes);
-  LoadLanguage(2);
-  EXPECT_EQ(LanguageID, 2);
-  EXPECT_EQ(LangText[7], "first");
-  EXPECT_EQ(LangText[9], "");
-  EXPECT_EQ(LangText[8], "");
-}
-
-TEST_F(LoadLanguageTest, FileOfExactlyTheCapKeepsItsLastLine) {
+// A file of exactly the cap is read whole; one byte more, and no part of it is taken.
+TEST_F(LoadLanguageTest, FileUpToTheCapIsReadWholeAndALargerOneNotAtAll) {
   const std::string first = kHeader + "7\t\tx\t";
   const std::string last = "\r\n8\t\tx\tlast";
   for (const std::string& after : {std::string(), std::string("\r\n")}) {
@@ -212,14 +202,20 @@ TEST_F(LoadLanguageTest, FileOfExactlyTheCapKeepsItsLastLine) {
     const std::string filler(kCap - first.size() - last.size() - after.size(), 'f');
     WriteLanguageFile(first + filler + last + after);
     LoadLanguage(2);
+    EXPECT_EQ(LanguageID, 2);
     EXPECT_EQ(LangText[7].size(), filler.size());
     EXPECT_EQ(LangText[8], "last");
   }
-  // One byte more, and the last line may be cut: it is left out.
-  WriteLanguageFile(first + "f" + std::string(kCap - first.size() - last.size(), 'f') + last);
-  LangText[8].clear();
-  LoadLanguage(2);
-  EXPECT_EQ(LangText[8], "");
+  for (const std::string& larger :
+       {first + "f" + std::string(kCap - first.size() - last.size(), 'f') + last,
+        kHeader + "7\t\tx\tfirst\r\n9\t\tx\t" + std::string(kCap, 'y') + "\r\n"}) {
+    WriteLanguageFile(larger);
+    LangText.fill("");
+    LoadLanguage(2);
+    EXPECT_EQ(LanguageID, 0);
+    EXPECT_EQ(LangText[7], "");
+    EXPECT_FALSE(ReadLanguageFile([](std::string_view) { ADD_FAILURE() << "a line was given"; }));
+  }
 }
 
 TEST_F(LoadLanguageTest, BareLineEndsCostNoMemoryBeyondTheFile) {

@@ -30,12 +30,27 @@ TEST(HarnessTest, MessageBoxesAreAnsweredInOrderAndRecorded) {
 
 TEST(HarnessTest, FileDialogAnswersAndRequestsAreKept) {
   testing::UiHarness harness;
-  harness.QueueFileDialogAnswer("/tmp/a.vrx");
+  harness.QueueFileDialogAnswer("/tmp/\xC4\x80.vrx");
+  harness.QueueFileDialogUnicodeAnswer("/tmp/\u00C4\u20AC.vrx");
+  harness.QueueFileDialogUnicodeAnswer("/tmp/\u03A9.vrx");
   FileDialogRequest request;
   request.title = "Open";
-  EXPECT_EQ(ShowFileDialogBox(request), "/tmp/a.vrx");
-  EXPECT_EQ(ShowFileDialogBox(request), "");
-  ASSERT_EQ(harness.FileDialogs().size(), 2u);
+  struct Expected {
+    std::string path;
+    bool outsideCodePage;
+  };
+  const Expected expected[] = {
+      {"/tmp/\xC4\x80.vrx", false},
+      {"/tmp/\xC4\x80.vrx", false},
+      {"", true},  // not "/tmp/?.vrx", which names another file
+      {"", false},
+  };
+  for (const Expected& e : expected) {
+    const FileDialogChoice choice = ShowFileDialogBox(request);
+    EXPECT_EQ(choice.path, e.path);
+    EXPECT_EQ(choice.outsideCodePage, e.outsideCodePage) << e.path;
+  }
+  ASSERT_EQ(harness.FileDialogs().size(), 4u);
   EXPECT_EQ(harness.FileDialogs()[0].title, "Open");
 }
 

@@ -13,6 +13,7 @@
 #include <QWindow>
 #include <cstdlib>
 
+#include "platform/cp1252.h"
 #include "platform/ui/application.h"
 #include "platform/ui/containers.h"
 #include "platform/ui/menu.h"
@@ -62,7 +63,10 @@ UiHarness::~UiHarness() {
 void UiHarness::QueueMessageBoxAnswer(platform::MsgResult answer) {
   messageBoxAnswers_.push_back(answer);
 }
-void UiHarness::QueueFileDialogAnswer(std::string path) {
+void UiHarness::QueueFileDialogAnswer(const std::string& path) {
+  fileDialogAnswers_.push_back(platform::Cp1252ToUtf8(path));
+}
+void UiHarness::QueueFileDialogUnicodeAnswer(std::string path) {
   fileDialogAnswers_.push_back(std::move(path));
 }
 void UiHarness::QueuePopupMenuAnswer(int position) {

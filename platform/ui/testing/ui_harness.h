@@ -31,8 +31,10 @@ class UiHarness : public platform::MessageBoxPresenter, public DialogInterceptor
   ~UiHarness() override;
 
   void QueueMessageBoxAnswer(platform::MsgResult answer);
-  void QueueFileDialogAnswer(std::string path);  // "" cancels
-  void QueuePopupMenuAnswer(int position);       // -1 dismisses
+  void QueueFileDialogAnswer(const std::string& path);  // Windows-1252; "" cancels
+  // A name as the user may type it, any character in UTF-8.
+  void QueueFileDialogUnicodeAnswer(std::string path);
+  void QueuePopupMenuAnswer(int position);  // -1 dismisses
   void QueueModalFormAction(std::function<void(Form&)> action);
 
   const std::vector<ShownMessageBox>& MessageBoxes() const { return messageBoxes_; }
@@ -52,7 +54,7 @@ class UiHarness : public platform::MessageBoxPresenter, public DialogInterceptor
 
  private:
   std::deque<platform::MsgResult> messageBoxAnswers_;
-  std::deque<std::string> fileDialogAnswers_;
+  std::deque<std::string> fileDialogAnswers_;  // UTF-8
   std::deque<int> popupMenuAnswers_;
   std::deque<std::function<void(Form&)>> modalFormActions_;
   std::vector<ShownMessageBox> messageBoxes_;
