@@ -138,7 +138,7 @@ struct frmWizard::ReadBackRun {
   std::string parity;
   std::string stamp;
   bool asked = false;   // the autosave question was answered No
-  bool failed = false;  // the settings or lists of this pass could not be read
+  bool failed = false;  // the side, settings or lists of this pass could not be read
 };
 
 void frmWizard::cmdSearchCom_Click() {
@@ -214,6 +214,7 @@ frmWizard::ReadBackPassEnd frmWizard::ReadBackPass(ReadBackRun& Run) {
   lblRunFind.SetCaption(LangText[545]);
   const std::string side = ReadModuleSide(Combo1.Text(), Combo2.Text(), kSidePolls);
   if (side != "A" && side != "B") {
+    Run.failed = true;
     return ReadBackPassEnd::LeavePasses;
   }
   const bool sideA = side == "A";
@@ -303,10 +304,10 @@ void frmWizard::ReadModuleLists(const std::string& Side, bool& Ok) {
       const std::string answer =
           ReadListEntry(Combo1.Text(), Combo2.Text(), list.letter, i, kCommandPolls);
       if (answer == kWrongEntryAnswer && sideA) {
-        // The entry stays empty; the log window keeps the error.
         TestWindow.Text1.SetText(TestWindow.Text1.Text() + kWrongEntryAnswer + "\r\n");
-        continue;
       }
+      // An answer for another entry fails the read like no answer: taken as an empty
+      // entry, it would wipe the module's entry at the next transfer.
       answered = answer != kWrongEntryAnswer && !TrimBlanks(answer).empty() &&
                  DecodeEntry(answer, list, read[static_cast<std::size_t>(i)]);
     }

@@ -15,6 +15,7 @@ constexpr std::int16_t kListPolls = 100;
 constexpr int kEntryCount = 32;
 const std::string kAbsentPort = "----";
 const std::string kFactoryStamp = "20060000000000";
+constexpr TextKey kModuleNotFoundKey = 534;
 
 // One list of a side: its progress label, the percentage shown for entry 0, and
 // the error texts of the entry and of its flag block (0: the list has none).
@@ -105,6 +106,9 @@ void FactoryResetModule(const std::string& sPortItem, const std::string& sSpeed,
                         std::int16_t iPollCount, const TransferProgressControls& progress) {
   if (IsBlank(ReadModuleVersion(sPortItem, sSpeed, iPollCount)) ||
       IsBlank(ReadModuleSide(sPortItem, sSpeed, iPollCount))) {
+    // Nothing was sent: the user must not take the New question that follows for a
+    // finished reset.
+    ShowResetError(kModuleNotFoundKey);
     return;
   }
   progress.ProgressBar1.SetMax(100);

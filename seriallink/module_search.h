@@ -15,6 +15,7 @@ std::string FindModulePort(ListControl& portList, ListControl& speedList, int& s
 
 // Puts the lists of one module side into factory state (side A: lists A, B, C;
 // else D, E), then the port settings and the stamp of a module without a
-// project. Silent when the module does not answer the version or side checks.
+// project. Each failure is told in a critical box; a module whose version or side
+// cannot be read is reported as not found, and nothing more is sent to it.
 void FactoryResetModule(const std::string& sPortItem, const std::string& sSpeed, bool bSideA,
                         std::int16_t iPollCount, const TransferProgressControls& progress);

@@ -236,21 +236,6 @@ INSTANTIATE_TEST_SUITE_P(
                      kUntouched}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(TransferFlowTest, AutosaveThatCannotBeWrittenDoesNotStopTheTransfer) {
-  Connect({}, 0, 1);
-  frmWizard& w = StartTransferPage();
-  // A file where the folder would be made.
-  ASSERT_TRUE(platform::WriteFileReplacing(program.File("Autosave"), "in the way"));
-  w.chkAutosave.SetValue(1);
-  w.chkOnlyParameter.SetValue(1);
-  testing_ui::ClickControl(w.CmdTransmit);
-  EXPECT_EQ(BoxTexts(), std::vector<std::string>{LangText[578]});
-  EXPECT_EQ(module->Core().State().ports[1],
-            (simulator::ModulePortSettings{4, 0, 'S', ProjHeader.SaveStamp.Raw()}));
-  EXPECT_FALSE(platform::FileExists(AutosavePath()));
-  ExpectWindowAtRest(w);
-}
-
 // Every baud code, parity and handshake goes out and reads back from the module.
 struct PortValues {
   std::int32_t baud;

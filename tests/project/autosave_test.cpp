@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <cerrno>
 #include <filesystem>
 
 #include "platform/files.h"
@@ -57,7 +58,9 @@ TEST_F(Autosave, SameStampTwiceLeavesOneFileAndReplacesAReadOnlyCopy) {
 
 TEST_F(Autosave, ReportsAFolderThatCannotBeMade) {
   ASSERT_TRUE(platform::WriteFileReplacing(program_.File("Autosave"), "a file, not a folder"));
+  errno = 0;
   EXPECT_FALSE(WriteAutosave("20090215143005"));
+  EXPECT_EQ(errno, ENOTDIR) << "the reason told to the user";
 }
 
 }  // namespace

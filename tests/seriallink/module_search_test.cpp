@@ -66,6 +66,7 @@ class FactoryReset : public ::testing::Test {
     for (TextKey key = 681; key <= 694; ++key) {
       LangText[key] = 'T' + std::to_string(key);
     }
+    LangText[534] = "T534";
     gsErrorCauses = "causes";
   }
   // A module whose every list entry, flag block and setting differs from the
@@ -150,12 +151,27 @@ TEST_F(FactoryReset, SideBOverTheLineLeavesSideAAlone) {
   EXPECT_EQ(progress_.events, events);
 }
 
-TEST_F(FactoryReset, SilentModuleChangesNothing) {
-  MemoryTransport transport({.silent = true});
-  FactoryResetModule("COM1:", "9600", true, 100, progress_.Controls());
-  EXPECT_TRUE(progress_.events.empty());
-  EXPECT_TRUE(boxes_.calls.empty());
-  EXPECT_EQ(transport.ports.size(), 1u) << "no side check after a silent version check";
+TEST_F(FactoryReset, ModuleWithoutVersionOrSideIsReportedAndChangesNothing) {
+  const struct {
+    simulator::SimOptions options;
+    std::size_t commands;
+  } cases[] = {
+      {{.silent = true}, 1},     // no side check after a silent version check
+      {{.lowerCase = true}, 2},  // the side letter cannot be read
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.commands);
+    MemoryTransport transport(c.options);
+    transport.core.SetState(UsedState());
+    boxes_.calls.clear();
+    FactoryResetModule("COM1:", "9600", true, 100, progress_.Controls());
+    EXPECT_TRUE(progress_.events.empty());
+    ASSERT_EQ(boxes_.calls.size(), 1u);
+    EXPECT_EQ(boxes_.calls[0].prompt, "T534\r\ncauses");
+    EXPECT_EQ(boxes_.calls[0].style, platform::mb::Critical | platform::mb::SetForeground);
+    EXPECT_EQ(transport.ports.size(), c.commands);
+    EXPECT_EQ(transport.core.State(), UsedState());
+  }
 }
 
 TEST_F(FactoryReset, FirstUnansweredCommandStopsWithItsMessage) {
