@@ -96,9 +96,13 @@ class KeysAndWheel : public LinkPageTest, public ::testing::WithParamInterface<G
     EXPECT_TRUE(control.HasFocus()) << control.Name() << " has the focus";
     testing_ui::PressKey(control, keyCode, shift);
   }
-  // The windows that the row checks, taken now: a modal window is gone once its
-  // action is over.
-  void NoteShown() { shown_ = ShownWindows(); }
+  // The windows that the row checks, taken now, unless a window the gesture opened
+  // from this one took them already: a modal window is gone once its action is over.
+  void NoteShown() {
+    if (!shown_) {
+      shown_ = ShownWindows();
+    }
+  }
   // Runs the action in the modal window that the click opens.
   template <class Window>
   void InModal(ui::Control& opener, std::function<void(Window&)> action) {
@@ -111,9 +115,10 @@ class KeysAndWheel : public LinkPageTest, public ::testing::WithParamInterface<G
 
  protected:
   // The sample project with filter rows behind the status queries of record 0, which
-  // a pass through "no command" would clear.
+  // a pass through "no command" would clear; the grids' cursor cell (0, 0) holds no 0.
   std::string WriteProject() {
     FillProject();
+    CmdRecords[0].StatusMatrix[0] = 2;
     CmdRecords[0].BackAnswerNo = 255;
     CmdRecords[0].Filter1Matrix.fill(1);
     CmdRecords[0].TransTo2No = 255;
@@ -160,9 +165,7 @@ TEST_P(KeysAndWheel, ChangesOnlyWhatTheUserEdits) {
   ui.ClearRecords();
 
   gesture.act(*this, w);
-  if (!shown_) {
-    NoteShown();
-  }
+  NoteShown();
   EXPECT_EQ(*shown_, gesture.shown);
   EXPECT_TRUE(ui.MessageBoxes().empty()) << ui.MessageBoxes()[0].text;
   EXPECT_EQ(ui.PendingAnswers(), 0);
@@ -229,8 +232,9 @@ void AddMatrixRows(std::vector<Gesture>& rows) {
     int keyCode;
     int shift;
   };
+  // The press of Alt or Ctrl itself reports that key held, as the window system does.
   const Chord kNoWriting[] = {
-      {"Alt", 18, kAlt}, {"Ctrl", 17, kCtrl}, {"CtrlC", 'C', kCtrl}, {"AltTab", 9, kAlt}};
+      {"Alt", 18, 0}, {"Ctrl", 17, 0}, {"CtrlC", 'C', kCtrl}, {"AltTab", 9, kAlt}};
   for (const MatrixEditorButton& editor : kMatrixEditors) {
     const std::string window = editor.name == "Status" ? "frmStatus" : "frmFilter";
     for (const Chord& chord : kNoWriting) {
@@ -352,8 +356,6 @@ std::vector<Gesture> Gestures() {
       UnfocusedWheel("Page1Baud", 1, [](frmWizard& w) -> ui::ComboBox& { return w.Combo3; }),
       UnfocusedWheel("Page2BackAnswer", 2,
                      [](frmWizard& w) -> ui::ComboBox& { return w.cmbBackAnswer[0]; }),
-      UnfocusedWheel("Page2TransTo", 2,
-                     [](frmWizard& w) -> ui::ComboBox& { return w.cmbTransTo[1]; }),
       UnfocusedWheel("Page3TransTo", 3,
                      [](frmWizard& w) -> ui::ComboBox& { return w.cmbTransTo2[0]; }),
       {"WheelStepsAFocusedComboOneItemANotch", 2,
