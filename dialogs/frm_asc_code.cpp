@@ -39,6 +39,7 @@ frmAscCode::frmAscCode() : Form("frmAscCode") {
   CmdHex[1].Move(170, 303, 152, 28);
   CmdHex[1].SetToolTipText("Kopieren in die Zwischenablage und Schliessen");
   CmdHex[0].Move(170, 336, 152, 28);
+  CmdHex[0].SetCancel(true);
   List1.Click = [this] { List1_Click(); };
   CmdHex.Click = [this](int Index) { CmdHex_Click(Index); };
 }

@@ -11,6 +11,7 @@ frmFileInfo::frmFileInfo() : Form("frmFileInfo") {
   txtDescription.Move(10, 20, 444, 250);
   cmdOk.Move(280, 296, 90, 26);
   cmdCancel.Move(380, 296, 90, 26);
+  cmdCancel.SetCancel(true);
   cmdOk.Click = [this] { cmdOk_Click(); };
   cmdCancel.Click = [this] { cmdCancel_Click(); };
 }

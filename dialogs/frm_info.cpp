@@ -33,6 +33,9 @@ frmInfo::frmInfo() : Form("frmInfo") {
   Image1.SetPicture(ProgramPicture("cable_straight.png"));
   Image2.SetPicture(ProgramPicture("cable_crossed.png"));
   Image3.SetPicture(ProgramPicture("switch_prog.png"));
+  // Return and Escape close the window as Ok does.
+  Command1.SetDefault(true);
+  Command1.SetCancel(true);
   Command1.Click = [this] { Command1_Click(); };
 }
 

@@ -59,6 +59,7 @@ frmList::frmList() : Form("frmList") {
   VScroll1.SetLargeChange(1);
   chkDesc.Move(36, 484, 520, 22);
   cmdOK.Move(760, 482, 94, 28);
+  SetEscapeCloses(true);
   ConnectHandlers();
 }
 

@@ -34,6 +34,7 @@ MatrixEditor::MatrixEditor(std::string name, int valueCount) : Form(std::move(na
     shpSel.Add(*this, i);
   }
   LayOutGrid();
+  SetEscapeCloses(true);
   grid_ = &picStatus.Canvas();
   picStatus.SetToolTipText("");
   lblInfo.Click = [this](int Index) { lblInfo_Click(Index); };

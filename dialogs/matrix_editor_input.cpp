@@ -33,6 +33,18 @@ std::int32_t CellOf(double position, int cellSize) {
   return static_cast<std::int32_t>(std::floor(Bounded(position) / cellSize));
 }
 
+bool IsCursorKey(int KeyCode) {
+  return KeyCode >= kLeftKey && KeyCode <= kDownKey;
+}
+
+// Space writes the chosen value, and so does a key with Shift held: Shift alone, and a
+// cursor key with Shift, which paints a line. Ctrl and Alt paint nothing: alone, or
+// with a key that is no cursor key (Ctrl+C, Alt+Tab, an access key), they write nothing.
+bool WritesCell(int KeyCode, int Shift) {
+  const bool ctrlOrAlt = (Shift & (ui::vb::CtrlMask | ui::vb::AltMask)) != 0;
+  return KeyCode == kSpaceKey || (Shift != 0 && (IsCursorKey(KeyCode) || !ctrlOrAlt));
+}
+
 bool InGrid(std::int32_t X, std::int32_t Y) {
   return X >= 0 && X <= kLastCell && Y >= 0 && Y <= kLastCell;
 }
@@ -69,7 +81,7 @@ void MatrixEditor::picStatus_KeyDown(int& KeyCode, int Shift) {
     default:
       break;
   }
-  if (Shift >= 1 || KeyCode == kSpaceKey) {
+  if (WritesCell(KeyCode, Shift)) {
     if (InGrid(CursorCol, CursorRow)) {
       Cell(CursorCol, CursorRow) = static_cast<std::uint8_t>(SelValue);
     }

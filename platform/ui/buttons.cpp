@@ -38,10 +38,26 @@ class ReleaseReportingCheckBox : public QCheckBox {
   }
 };
 
+// Return presses the focused button as Space does, once per press.
+class ReturnPressingButton : public QPushButton {
+ protected:
+  void keyPressEvent(QKeyEvent* event) override {
+    const bool isReturn = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (!isReturn || (event->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) {
+      QPushButton::keyPressEvent(event);
+      return;
+    }
+    event->accept();
+    if (!event->isAutoRepeat()) {
+      click();
+    }
+  }
+};
+
 }  // namespace
 
 CommandButton::CommandButton(Container& parent, std::string name, int index)
-    : Control(parent, std::move(name), index, new QPushButton) {
+    : Control(parent, std::move(name), index, new ReturnPressingButton) {
   button_ = static_cast<QPushButton*>(Widget());
   button_->setAutoDefault(false);
   QObject::connect(button_, &QPushButton::clicked, button_, [this] { RaiseClick(); });
@@ -59,6 +75,7 @@ void CommandButton::PerformClick() {
   button_->click();
 }
 void CommandButton::SetDefault(bool isDefault) {
+  isDefault_ = isDefault;
   button_->setDefault(isDefault);
 }
 

@@ -8,7 +8,9 @@ class QCheckBox;
 
 namespace platform::ui {
 
-// Caption "&" marks the shortcut letter ("&&" is a plain "&").
+// Caption "&" marks the shortcut letter ("&&" is a plain "&"). Return and Space press
+// the button that has the focus. Return pressed elsewhere in the window clicks the
+// Default button, Escape the Cancel button (Form).
 class CommandButton : public Control {
  public:
   CommandButton(Container& parent, std::string name, int index = -1);
@@ -16,12 +18,17 @@ class CommandButton : public Control {
   std::string Caption() const override;
   // Clicks the button as the user would (fires Click when enabled).
   void PerformClick();
+  bool IsDefault() const { return isDefault_; }
   void SetDefault(bool isDefault);
+  bool IsCancel() const { return isCancel_; }
+  void SetCancel(bool isCancel) { isCancel_ = isCancel; }
   // A picture shown beside the caption (alone when the caption is empty).
   void SetPicture(const Picture& picture);
 
  private:
   QPushButton* button_;
+  bool isDefault_ = false;
+  bool isCancel_ = false;
 };
 
 // Value vb::Unchecked, vb::Checked or vb::Grayed (shown greyed, set from code only: a

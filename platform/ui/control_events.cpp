@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "platform/ui/control.h"
+#include "platform/ui/form.h"
 #include "platform/ui/qt_support.h"
 
 namespace platform::ui {
@@ -112,6 +113,9 @@ bool ControlEvents::OnKeyPress(QObject* watched, QKeyEvent* event) {
   }
   const int shift = ShiftState(event->modifiers());
   int keyCode = VirtualKeyCode(event->key());
+  if (keyCode != 0 && control_.ParentForm().TakeDialogKey(keyCode, shift, &control_)) {
+    return true;
+  }
   if (control_.KeyDown && keyCode != 0) {
     control_.KeyDown(keyCode, shift);
   }

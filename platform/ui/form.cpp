@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "platform/ui/application.h"
+#include "platform/ui/buttons.h"
 #include "platform/ui/dialogs.h"
 #include "platform/ui/form_window.h"
 #include "platform/ui/menu.h"
@@ -40,8 +41,9 @@ void FormWindow::mouseMoveEvent(QMouseEvent* event) {
 
 void FormWindow::keyPressEvent(QKeyEvent* event) {
   int keyCode = VirtualKeyCode(event->key());
-  if (keyCode != 0) {
-    form_.Form_KeyDown(keyCode, ShiftState(event->modifiers()));
+  const int shift = ShiftState(event->modifiers());
+  if (keyCode != 0 && !form_.TakeDialogKey(keyCode, shift, nullptr)) {
+    form_.Form_KeyDown(keyCode, shift);
   }
 }
 
@@ -96,6 +98,35 @@ void Form::SetTabPosition(Control& control, int position) {
   for (std::size_t i = 1; i < tabSequence_.size(); ++i) {
     QWidget::setTabOrder(tabSequence_[i - 1]->Widget(), tabSequence_[i]->Widget());
   }
+}
+
+namespace {
+
+constexpr int kReturnKey = 13;
+constexpr int kEscapeKey = 27;
+
+}  // namespace
+
+bool Form::TakeDialogKey(int KeyCode, int Shift, const Control* target) {
+  if ((KeyCode != kReturnKey && KeyCode != kEscapeKey) ||
+      (Shift & (vb::CtrlMask | vb::AltMask)) != 0) {
+    return false;
+  }
+  if (KeyCode == kReturnKey && dynamic_cast<const CommandButton*>(target) != nullptr) {
+    return false;
+  }
+  for (Control* control : Controls()) {
+    auto* button = dynamic_cast<CommandButton*>(control);
+    if (button != nullptr && (KeyCode == kReturnKey ? button->IsDefault() : button->IsCancel())) {
+      button->PerformClick();
+      return true;
+    }
+  }
+  if (KeyCode == kEscapeKey && escapeCloses_) {
+    window_->close();
+    return true;
+  }
+  return false;
 }
 
 NamedItem* Form::FindItem(std::string_view name, int index) const {

@@ -82,6 +82,14 @@ class Form : public Container, public platform::FormTextTarget {
   QWidget* ChildArea() override;
   Form& ParentForm() override { return *this; }
 
+  // Escape in a window without a Cancel button closes it as its close box does.
+  void SetEscapeCloses(bool closes) { escapeCloses_ = closes; }
+  // Escape and Return as a dialog takes them, before the control they are meant for
+  // (null: the window itself): Escape clicks the Cancel button, or closes the window
+  // when EscapeCloses is set; Return clicks the Default button, unless it is meant for
+  // a command button, which takes it itself. True when the key was taken.
+  bool TakeDialogKey(int KeyCode, int Shift, const Control* target);
+
   // Registration of the form's named items (done by their constructors).
   void Register(NamedItem& item);
   void Unregister(NamedItem& item);
@@ -105,6 +113,7 @@ class Form : public Container, public platform::FormTextTarget {
   bool loaded_ = false;
   QEventLoop* modalLoop_ = nullptr;
   bool modalAnswered_ = false;
+  bool escapeCloses_ = false;
   OleColor backColor_ = vbButtonFace;
   MousePointer pointer_ = MousePointer::Default;
   Cursor mouseIcon_;

@@ -3,6 +3,8 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QMouseEvent>
+#include <QWheelEvent>
+#include <algorithm>
 #include <functional>
 
 #include "platform/ui/qt_support.h"
@@ -37,10 +39,45 @@ class ClickReportingList : public QListWidget {
   }
 };
 
+// The wheel turns the list only while it has the focus, as on Windows, where the wheel
+// goes to the focused control: over a combo the pointer merely rests on, it goes on to
+// the combo's parents and picks nothing. A notch is one item, also from a wheel that
+// reports each notch in parts.
+class FocusWheelComboBox : public QComboBox {
+ public:
+  FocusWheelComboBox() { setFocusPolicy(Qt::StrongFocus); }
+
+ protected:
+  void wheelEvent(QWheelEvent* event) override {
+    if (!hasFocus()) {
+      event->ignore();
+      return;
+    }
+    event->accept();
+    const long long delta = pendingDelta_ + static_cast<long long>(event->angleDelta().y());
+    const long long notches = delta / QWheelEvent::DefaultDeltasPerStep;
+    pendingDelta_ = static_cast<int>(delta % QWheelEvent::DefaultDeltasPerStep);
+    // Up goes to earlier items; a box without selection starts before the first.
+    const long long current = currentIndex();
+    const long long target = std::clamp(current - notches, current == -1 ? -1LL : 0LL,
+                                        static_cast<long long>(count()) - 1);
+    if (notches != 0 && target >= 0) {
+      setCurrentIndex(static_cast<int>(target));
+    }
+  }
+  void focusOutEvent(QFocusEvent* event) override {
+    pendingDelta_ = 0;
+    QComboBox::focusOutEvent(event);
+  }
+
+ private:
+  int pendingDelta_ = 0;  // of a notch not completed yet, in eighths of a degree
+};
+
 }  // namespace
 
 ComboBox::ComboBox(Container& parent, std::string name, int index)
-    : Control(parent, std::move(name), index, new QComboBox) {
+    : Control(parent, std::move(name), index, new FocusWheelComboBox) {
   combo_ = static_cast<QComboBox*>(Widget());
   combo_->setEditable(false);
   InitColors(vbWindowText, vbWindowBackground);

@@ -13,7 +13,8 @@
 namespace {
 
 // The main window with a new project, on each page, also with the transfer panel and
-// the hint line shown over it as the device flows show them.
+// the hint line shown over it as the device flows show them. The pages are reached
+// with Back and Next, which give Next its caption of the page.
 WalkedWindow Wizard() {
   WalkedWindow wizard{"frmWizard",
                       [](platform::ui::testing::UiHarness& ui) {
@@ -28,6 +29,9 @@ WalkedWindow Wizard() {
     for (bool panels : {false, true}) {
       wizard.states.push_back([page, panels](platform::ui::Form& form) {
         auto& w = static_cast<frmWizard&>(form);
+        for (int click = 0; click < 8 && w.WizardPage != page; ++click) {
+          w.cmdNavi[w.WizardPage > page ? 0 : 1].PerformClick();
+        }
         std::int16_t shown = page;
         w.ShowWizardPage(shown);
         w.FrameTransfer.SetVisible(panels);

@@ -6,9 +6,11 @@
 #include <QFrame>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QSpontaneKeyEvent>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
 #include <cstdlib>
@@ -138,14 +140,20 @@ QWidget* KeyTarget(Control& control) {
 }
 
 // The release goes where the keyboard focus is by then: a press whose handler moved
-// the focus has its release arrive at the control that now has it.
+// the focus has its release arrive at the control that now has it; one that closed the
+// window, at the focus of the window shown that has it, if any.
 void SendKey(Control& control, int qtKey, int shift, const QString& text) {
   QWidget* target = KeyTarget(control);
   QWidget* window = target->window();
   QWidget* focusBefore = window->focusWidget();
+  const bool shownBefore = window->isVisible();
   QKeyEvent press(QEvent::KeyPress, qtKey, Modifiers(shift), text);
   QCoreApplication::sendEvent(target, &press);
-  QWidget* focusAfter = window->focusWidget();
+  const bool closed = shownBefore && !window->isVisible();
+  QWidget* focusAfter = closed ? QApplication::focusWidget() : window->focusWidget();
+  if (closed && (focusAfter == nullptr || !focusAfter->window()->isVisible())) {
+    return;
+  }
   QWidget* releaseTarget = focusAfter != nullptr && focusAfter != focusBefore ? focusAfter : target;
   QKeyEvent release(QEvent::KeyRelease, qtKey, Modifiers(shift), text);
   QCoreApplication::sendEvent(releaseTarget, &release);
@@ -236,6 +244,27 @@ void PressKey(Control& control, int keyCode, int shift) {
     text = QStringLiteral(" ");
   }
   SendKey(control, QtKey(keyCode), shift, text);
+}
+
+// As the window system reports it, the wheel propagates to the parents while no widget
+// takes it: through the window while it is shown, which finds the widget under the
+// point, else straight to the widget at that point.
+void TurnWheel(Control& control, int angleDelta) {
+  QWidget* widget = control.Widget();
+  QWidget* window = widget->window();
+  const QPoint inWindow = widget->mapTo(window, widget->rect().center());
+  QObject* receiver = window->windowHandle();
+  QPointF at = inWindow;
+  if (!window->isVisible() || receiver == nullptr) {
+    QWidget* target = window->childAt(inWindow);
+    receiver = target != nullptr ? target : window;
+    at = static_cast<QWidget*>(receiver)->mapFrom(window, at);
+  }
+  QWheelEvent wheel(at, window->mapToGlobal(QPointF(inWindow)), QPoint(), QPoint(0, angleDelta),
+                    Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+  QSpontaneKeyEvent::setSpontaneous(&wheel);
+  QCoreApplication::sendEvent(receiver, &wheel);
+  QCoreApplication::processEvents();
 }
 
 void ClickControl(Control& control) {

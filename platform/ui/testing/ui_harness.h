@@ -77,6 +77,10 @@ void ClickControl(Control& control);
 void MousePress(Control& control, int button, int x, int y, int shift = 0);
 void MouseMoveTo(Control& control, int buttons, int x, int y, int shift = 0);
 void MouseRelease(Control& control, int button, int x, int y, int shift = 0);
+// The wheel turned over the middle of the control, in eighths of a degree (120 is one
+// notch away from the user, -120 one towards): it goes to the widget under the pointer
+// and on to its parents while none takes it.
+void TurnWheel(Control& control, int angleDelta);
 // Where the control's mouse coordinates start inside its widget: a picture box counts
 // from inside its border.
 QPoint ClientOrigin(const Control& control);
