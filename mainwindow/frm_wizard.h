@@ -10,6 +10,7 @@
 #include "dialogs/frm_info.h"
 #include "dialogs/frm_status.h"
 #include "dialogs/frm_test.h"
+#include "platform/messagebox.h"
 #include "platform/ui/ui.h"
 #include "project/project_file.h"
 #include "project/recent_files.h"
@@ -337,8 +338,9 @@ class frmWizard : public ui::Form, public RecentFileMenu {
   // Right after the read, while errno tells why: WrongFileKey for a file that is no whole
   // project file, text 607 with the path and the system's reason for one not read.
   void ShowRefusedFile(ProjectFileRead Result, TextKey WrongFileKey, const std::string& Path);
-  // The text, the path and the system's reason, critical.
-  static void ShowFileError(TextKey Key, const std::string& Path, int Error);
+  // The text, the path and the system's reason; critical unless another icon is given.
+  static void ShowFileError(TextKey Key, const std::string& Path, int Error,
+                            int Icon = platform::mb::Critical);
   // The loaded message with the path, then the description box when there is one.
   void ShowLoadedMessages(TextKey LoadedKey, TextKey DescriptionKey, const std::string& Path);
   // The read-back: one pass over the module found next, and the lists of its side.

@@ -1,5 +1,6 @@
 // The read-back: finds the module, reads the settings and time stamp of the side that
 // answers, offers the autosave copy of that stamp and reads the side's lists.
+#include <cerrno>
 #include <cstddef>
 #include <span>
 #include <string>
@@ -121,7 +122,6 @@ void BlankAllNames() {
   }
 }
 
-// An autosave copy that exists but cannot be read counts as none.
 bool CanBeRead(const std::string& path) {
   ProjectHeader header;
   CommandRecordList records;
@@ -137,7 +137,7 @@ struct frmWizard::ReadBackRun {
   std::int32_t handshake = 0;
   std::string parity;
   std::string stamp;
-  bool asked = false;   // the autosave question was answered No
+  bool asked = false;   // the autosave question was answered No, or the copy not read
   bool failed = false;  // the side, settings or lists of this pass could not be read
 };
 
@@ -271,7 +271,13 @@ frmWizard::ReadBackPassEnd frmWizard::ReadBackPass(ReadBackRun& Run) {
 // Asked at most once per run. On No the copy gives the description and the names.
 bool frmWizard::OfferAutosaveCopy(ReadBackRun& Run) {
   const std::string path = IsAutosaveFileExists(Run.stamp);
-  if (path.empty() || Run.asked || !CanBeRead(path)) {
+  if (path.empty() || Run.asked) {
+    return false;
+  }
+  if (!CanBeRead(path)) {
+    // Told once, then taken as no copy: the names in memory stay.
+    ShowFileError(607, path, errno, mb::Exclamation);
+    Run.asked = true;
     return false;
   }
   BlankAllNames();

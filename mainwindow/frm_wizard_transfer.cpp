@@ -2,7 +2,6 @@
 #include <functional>
 #include <optional>
 #include <span>
-#include <system_error>
 
 #include "mainwindow/frm_wizard.h"
 #include "mainwindow/wizard_device_controls.h"
@@ -92,16 +91,6 @@ void ShowRowError(const TransferRow& row) {
   ShowDeviceError(row.blankBeforeBreak ? text + " " : text);
 }
 
-// A copy that could not be written is told, but never stops the transfer: without it
-// the read-back cannot give back the names and the description later.
-void WriteAutosaveTold(const std::string& stamp) {
-  if (!WriteAutosave(stamp)) {
-    const std::string reason = std::generic_category().message(errno);
-    platform::MsgBox(LangText[617] + "\r\n" + AutosaveFile(stamp) + "\r\n" + reason,
-                     platform::mb::Exclamation | platform::mb::SetForeground, AppTitle);
-  }
-}
-
 }  // namespace
 
 void frmWizard::CmdTransmit_Click() {
@@ -174,7 +163,12 @@ bool frmWizard::TransmitPass(bool FirstPass) {
     ModuleStampCom1 = ProjHeader.SaveStamp;
     ModuleStampCom2 = ProjHeader.SaveStamp;
     if (chkAutosave.Value() == ui::vb::Checked) {
-      WriteAutosaveTold(ProjHeader.SaveStamp.Raw());
+      // A copy that could not be written is told, but never stops the transfer:
+      // without it the read-back cannot give back the names and the description.
+      const std::string stamp = ProjHeader.SaveStamp.Raw();
+      if (!WriteAutosave(stamp)) {
+        ShowFileError(617, AutosaveFile(stamp), errno, platform::mb::Exclamation);
+      }
     }
   }
   if (chkOnlyParameter.Value() != ui::vb::Checked && !TransmitLists(sideA)) {

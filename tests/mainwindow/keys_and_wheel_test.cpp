@@ -232,7 +232,7 @@ void AddMatrixRows(std::vector<Gesture>& rows) {
     int keyCode;
     int shift;
   };
-  // The press of Alt or Ctrl itself reports that key held, as the window system does.
+  // Alt and Ctrl alone come as the X server sends their press: with no modifier held yet.
   const Chord kNoWriting[] = {
       {"Alt", 18, 0}, {"Ctrl", 17, 0}, {"CtrlC", 'C', kCtrl}, {"AltTab", 9, kAlt}};
   for (const MatrixEditorButton& editor : kMatrixEditors) {

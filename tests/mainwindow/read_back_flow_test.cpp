@@ -359,8 +359,9 @@ INSTANTIATE_TEST_SUITE_P(
             "NoCopyNoQuestion", kStampB, false, true, MsgResult::Yes, {548}, true, Names::Kept}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A copy that exists but cannot be read is treated as none: no question, names kept.
-TEST_F(ReadBackFlowTest, UnreadableAutosaveCopyCountsAsNone) {
+// A copy that exists but cannot be read is told with its reason, then treated as none:
+// no question, names kept.
+TEST_F(ReadBackFlowTest, UnreadableAutosaveCopyIsToldAndCountsAsNone) {
   Connect({}, 0, 1);
   frmWizard& w = StartOnPage(1);
   PrepareModule(kStampA, kStampB);
@@ -373,7 +374,10 @@ TEST_F(ReadBackFlowTest, UnreadableAutosaveCopyCountsAsNone) {
     GTEST_SKIP() << "no unreadable regular file on this system";
   }
   ClickSearch(w);
-  EXPECT_EQ(BoxTexts(), std::vector<std::string>{LangText[548]});
+  ASSERT_EQ(BoxTexts().size(), 2u);
+  EXPECT_TRUE(BoxTexts()[0].starts_with(LangText[607] + "\r\n" + path + "\r\n"));
+  EXPECT_GT(BoxTexts()[0].size(), (LangText[607] + "\r\n" + path + "\r\n").size());
+  EXPECT_EQ(BoxTexts()[1], LangText[548]);
   EXPECT_TRUE(CmdRecords == WithSide(before, sample, false));
   EXPECT_EQ(ProjHeader.FileInfo.Read(), "in memory");
 }
