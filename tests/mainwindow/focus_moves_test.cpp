@@ -80,27 +80,7 @@ class FocusMovesTest : public LinkPageTest {
     return path;
   }
 
-  frmWizard& LoadOddProjectOnPage1() {
-    const std::string path = WriteOddProject();
-    InfoShown = true;
-    frmWizard& w = Start();
-    w.Show();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(w.Window()));
-    Navigate(1);
-    ui.QueueFileDialogAnswer(path);
-    testing_ui::ClickControl(w.cmdLoadSave[0]);
-    return w;
-  }
-
-  // The project saved through the file dialog.
-  std::string SavedFile() {
-    const std::string saved = program.File("saved.vrx");
-    ui.QueueFileDialogAnswer(saved);
-    testing_ui::ClickControl(wizard->cmdLoadSave[1]);
-    std::string bytes;
-    EXPECT_TRUE(platform::ReadFileBytes(saved, bytes, kProjectFileSize + 1));
-    return bytes;
-  }
+  frmWizard& LoadOddProjectOnPage1() { return LoadThroughFileDialog(WriteOddProject()); }
 
   // Clicks into every HEX box of the first two pages of entries, presses a cursor key
   // and leaves it with Tab.
@@ -127,7 +107,7 @@ TEST_F(FocusMovesTest, FocusPassingThroughTheHexBoxesChangesNoCommand) {
   ASSERT_EQ(w.WizardPage, 3);
   PassThroughHexBoxes(w.txtUserHEX2, w.imgUpDownList2);
 
-  EXPECT_TRUE(SavedFile() == loaded) << "the saved file differs from the loaded one";
+  EXPECT_TRUE(SavedThroughFileDialog() == loaded) << "the saved file differs from the loaded one";
   for (int n = 0; n < 5; ++n) {
     SCOPED_TRACE(kOddCommands[n].name);
     const CommandRecord& record = CmdRecords[n];
@@ -165,7 +145,7 @@ TEST_F(FocusMovesTest, FocusPassingThroughTheListEditorsChangesNoByte) {
     testing_ui::ClickControl(w.cmdList[button]);
     EXPECT_EQ(boxesLeft, 32) << "the focus left every HEX box";
   }
-  EXPECT_TRUE(SavedFile() == loaded) << "the saved file differs from the loaded one";
+  EXPECT_TRUE(SavedThroughFileDialog() == loaded) << "the saved file differs from the loaded one";
 }
 
 // Typing over a command the box could not show replaces it; leaving the box then
@@ -258,7 +238,7 @@ TEST_F(FocusMovesTest, KeysThatTypeNothingChangeNoByteAndWarnOfNothing) {
   WalkWithIdleKeys(w.Window()->windowHandle(), {w.txtUserASC2, w.txtUserHEX2, w.imgUpDownList2, 4});
 
   EXPECT_TRUE(ui.MessageBoxes().empty()) << ui.MessageBoxes()[0].text;
-  EXPECT_TRUE(SavedFile() == loaded) << "the saved file differs from the loaded one";
+  EXPECT_TRUE(SavedThroughFileDialog() == loaded) << "the saved file differs from the loaded one";
 }
 
 }  // namespace

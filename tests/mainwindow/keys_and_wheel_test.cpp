@@ -132,28 +132,13 @@ class KeysAndWheel : public LinkPageTest, public ::testing::WithParamInterface<G
     return path;
   }
 
-  std::string SavedProject() {
-    const std::string path = program.File("saved.vrx");
-    ui.QueueFileDialogAnswer(path);
-    testing_ui::ClickControl(wizard->cmdLoadSave[1]);
-    std::string bytes;
-    EXPECT_TRUE(platform::ReadFileBytes(path, bytes, kProjectFileSize + 1));
-    return bytes;
-  }
-
   std::optional<Windows> shown_;
 };
 
 TEST_P(KeysAndWheel, ChangesOnlyWhatTheUserEdits) {
   const Gesture& gesture = GetParam();
   const std::string path = WriteProject();
-  InfoShown = true;
-  frmWizard& w = Start();
-  w.Show();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(w.Window()));
-  Navigate(1);
-  ui.QueueFileDialogAnswer(path);
-  testing_ui::ClickControl(w.cmdLoadSave[0]);
+  frmWizard& w = LoadThroughFileDialog(path);
   std::string loaded;
   ASSERT_TRUE(platform::ReadFileBytes(path, loaded, kProjectFileSize + 1));
   ASSERT_TRUE(ProjectFileBytes(ProjHeader, CmdRecords) == loaded) << "the project loaded";
@@ -173,7 +158,8 @@ TEST_P(KeysAndWheel, ChangesOnlyWhatTheUserEdits) {
   if (gesture.edit) {
     gesture.edit(header, records);
   }
-  const std::string difference = FirstDifference(SavedProject(), ProjectFileBytes(header, records));
+  const std::string difference =
+      FirstDifference(SavedThroughFileDialog(), ProjectFileBytes(header, records));
   EXPECT_EQ(difference, "") << "the saved project";
 }
 

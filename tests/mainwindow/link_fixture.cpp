@@ -5,9 +5,11 @@
 #include <QWidget>
 #include <QWindow>
 
+#include "platform/files.h"
 #include "platform/messagebox.h"
 #include "platform/ui/testing/ui_harness.h"
 #include "project/program_state.h"
+#include "project/project_file.h"
 #include "project/records.h"
 
 frmWizard& LinkPageTest::OpenLinkPage(int page) {
@@ -24,6 +26,26 @@ frmWizard& LinkPageTest::OpenLinkPage(int page) {
   EXPECT_EQ(w.WizardPage, page);
   ui.ClearRecords();
   return w;
+}
+
+frmWizard& LinkPageTest::LoadThroughFileDialog(const std::string& path) {
+  InfoShown = true;
+  frmWizard& w = Start();
+  w.Show();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(w.Window()));
+  Navigate(1);
+  ui.QueueFileDialogAnswer(path);
+  platform::ui::testing::ClickControl(w.cmdLoadSave[0]);
+  return w;
+}
+
+std::string LinkPageTest::SavedThroughFileDialog() {
+  const std::string saved = program.File("saved.vrx");
+  ui.QueueFileDialogAnswer(saved);
+  platform::ui::testing::ClickControl(wizard->cmdLoadSave[1]);
+  std::string bytes;
+  EXPECT_TRUE(platform::ReadFileBytes(saved, bytes, kProjectFileSize + 1));
+  return bytes;
 }
 
 void LinkPageTest::NameEveryEntry() {

@@ -13,6 +13,10 @@ class LinkPageTest : public WizardTest {
   frmWizard& OpenLinkPage(int page);
   // Names every entry of every list: short ones, exactly 14 characters and longer ones.
   static void NameEveryEntry();
+  // Starts the window on page 1 and loads the project file through the file dialog.
+  frmWizard& LoadThroughFileDialog(const std::string& path);
+  // The bytes of the project saved through the file dialog.
+  std::string SavedThroughFileDialog();
 
   // Input as a user gives it, to whatever has the keyboard focus in the window.
   void Type(const std::string& text);
