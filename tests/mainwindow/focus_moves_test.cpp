@@ -71,13 +71,7 @@ class FocusMovesTest : public LinkPageTest {
     CmdRecords[0].Filter1Matrix.fill(1);
     CmdRecords[0].Filter2Matrix.fill(1);
     CmdRecords[0].TransTo2No = 0;
-    ProjHeader.Magic = kProjectMagic;
-    ProjHeader.Version = kProjectVersion;
-    const std::string path = program.File("odd.vrx");
-    EXPECT_TRUE(platform::WriteFileReplacing(path, ProjectFileBytes(ProjHeader, CmdRecords)));
-    ProjHeader = ProjectHeader{};
-    CmdRecords = CommandRecordList{};
-    return path;
+    return WriteProjectAndForgetIt("odd.vrx");
   }
 
   frmWizard& LoadOddProjectOnPage1() { return LoadThroughFileDialog(WriteOddProject()); }

@@ -123,13 +123,7 @@ class KeysAndWheel : public LinkPageTest, public ::testing::WithParamInterface<G
     CmdRecords[0].Filter1Matrix.fill(1);
     CmdRecords[0].TransTo2No = 255;
     CmdRecords[0].Filter2Matrix.fill(1);
-    ProjHeader.Magic = kProjectMagic;
-    ProjHeader.Version = kProjectVersion;
-    const std::string path = program.File("loaded.vrx");
-    EXPECT_TRUE(platform::WriteFileReplacing(path, ProjectFileBytes(ProjHeader, CmdRecords)));
-    ProjHeader = ProjectHeader{};
-    CmdRecords = CommandRecordList{};
-    return path;
+    return WriteProjectAndForgetIt("loaded.vrx");
   }
 
   std::optional<Windows> shown_;

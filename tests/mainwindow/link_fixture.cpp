@@ -28,6 +28,16 @@ frmWizard& LinkPageTest::OpenLinkPage(int page) {
   return w;
 }
 
+std::string LinkPageTest::WriteProjectAndForgetIt(const std::string& name) {
+  ProjHeader.Magic = kProjectMagic;
+  ProjHeader.Version = kProjectVersion;
+  const std::string path = program.File(name);
+  EXPECT_TRUE(platform::WriteFileReplacing(path, ProjectFileBytes(ProjHeader, CmdRecords)));
+  ProjHeader = ProjectHeader{};
+  CmdRecords = CommandRecordList{};
+  return path;
+}
+
 frmWizard& LinkPageTest::LoadThroughFileDialog(const std::string& path) {
   InfoShown = true;
   frmWizard& w = Start();

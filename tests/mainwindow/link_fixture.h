@@ -13,6 +13,8 @@ class LinkPageTest : public WizardTest {
   frmWizard& OpenLinkPage(int page);
   // Names every entry of every list: short ones, exactly 14 characters and longer ones.
   static void NameEveryEntry();
+  // Writes the project in memory as a file of that name, then empties the memory.
+  std::string WriteProjectAndForgetIt(const std::string& name);
   // Starts the window on page 1 and loads the project file through the file dialog.
   frmWizard& LoadThroughFileDialog(const std::string& path);
   // The bytes of the project saved through the file dialog.
