@@ -56,8 +56,8 @@ void frmWizard::ShowRefusedFile(ProjectFileRead Result, TextKey WrongFileKey,
 void frmWizard::ShowFileError(TextKey Key, const std::string& Path, int Error, int Icon) {
   // The system's text is in the locale's encoding, UTF-8 on any current desktop.
   const std::string reason = platform::Utf8ToCp1252(std::generic_category().message(Error));
-  platform::MsgBox(LangText[Key] + "\r\n" + Path + "\r\n" + reason,
-                   Icon | mb::SetForeground, AppTitle);
+  platform::MsgBox(LangText[Key] + "\r\n" + Path + "\r\n" + reason, Icon | mb::SetForeground,
+                   AppTitle);
 }
 
 void frmWizard::ShowLoadedMessages(TextKey LoadedKey, TextKey DescriptionKey,
