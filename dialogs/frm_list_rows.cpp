@@ -18,8 +18,6 @@ namespace ui = platform::ui;
 
 namespace {
 
-constexpr int kEnter = 13;
-
 // Setting a line's text moves its caret to the end even when the text stays the same.
 void SetChangedText(ui::TextBox& box, const std::string& text) {
   if (box.Text() != text) {
@@ -51,7 +49,7 @@ void frmList::txtUserHEX_Change(int Index) {
 
 void frmList::txtUserHEX_KeyUp(int Index, int& KeyCode, int) {
   ShowAsciiOfRow(Index);
-  if (KeyCode == kEnter) {
+  if (KeyCode == ui::vb::KeyReturn) {
     txtUserHEX_LostFocus(Index);
   }
   StoreRow(Index);
@@ -80,7 +78,7 @@ void frmList::txtUserHEX_LostFocus(int Index) {
 // and from the last page to the first. Control codes pass: they are the box's own
 // commands (paste, undo), and what they bring in is filtered by the change handling.
 void frmList::txtUserHEX_KeyPress(int Index, int& KeyAscii) {
-  if (KeyAscii == kEnter) {
+  if (KeyAscii == ui::vb::KeyReturn) {
     if (Index < 7) {
       txtInfo[Index + 1].SetFocus();
     } else {
@@ -126,13 +124,13 @@ void frmList::txtUserASC_KeyUp(int Index, int&, int) {
 }
 
 void frmList::txtUserASC_KeyPress(int Index, int& KeyAscii) {
-  if (KeyAscii == kEnter) {
+  if (KeyAscii == ui::vb::KeyReturn) {
     txtUserHEX[Index].SetFocus();
   }
 }
 
 void frmList::txtInfo_KeyPress(int Index, int& KeyAscii) {
-  if (KeyAscii == kEnter) {
+  if (KeyAscii == ui::vb::KeyReturn) {
     txtUserASC[Index].SetFocus();
   }
 }

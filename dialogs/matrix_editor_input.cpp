@@ -10,11 +10,6 @@ namespace ui = platform::ui;
 
 namespace {
 
-constexpr int kLeftKey = 37;
-constexpr int kUpKey = 38;
-constexpr int kRightKey = 39;
-constexpr int kDownKey = 40;
-constexpr int kSpaceKey = 32;
 constexpr int kLastCell = MatrixEditor::kCells - 1;
 
 // Far beyond any screen; keeps whole-number conversions of a position in range.
@@ -34,7 +29,7 @@ std::int32_t CellOf(double position, int cellSize) {
 }
 
 bool IsCursorKey(int KeyCode) {
-  return KeyCode >= kLeftKey && KeyCode <= kDownKey;
+  return KeyCode >= ui::vb::KeyLeft && KeyCode <= ui::vb::KeyDown;
 }
 
 // Space writes the chosen value, and so does a key with Shift held: Shift alone, and a
@@ -42,7 +37,7 @@ bool IsCursorKey(int KeyCode) {
 // with a key that is no cursor key (Ctrl+C, Alt+Tab, an access key), they write nothing.
 bool WritesCell(int KeyCode, int Shift) {
   const bool ctrlOrAlt = (Shift & (ui::vb::CtrlMask | ui::vb::AltMask)) != 0;
-  return KeyCode == kSpaceKey || (Shift != 0 && (IsCursorKey(KeyCode) || !ctrlOrAlt));
+  return KeyCode == ui::vb::KeySpace || (Shift != 0 && (IsCursorKey(KeyCode) || !ctrlOrAlt));
 }
 
 bool InGrid(std::int32_t X, std::int32_t Y) {
@@ -62,19 +57,19 @@ std::string OnOneLine(std::string text) {
 
 void MatrixEditor::picStatus_KeyDown(int& KeyCode, int Shift) {
   switch (KeyCode) {
-    case kLeftKey:
+    case ui::vb::KeyLeft:
       CursorCol -= CursorCol >= 1 ? 1 : 0;
       MoveCursorBox();
       break;
-    case kRightKey:
+    case ui::vb::KeyRight:
       CursorCol += CursorCol < kLastCell ? 1 : 0;
       MoveCursorBox();
       break;
-    case kUpKey:
+    case ui::vb::KeyUp:
       CursorRow -= CursorRow >= 1 ? 1 : 0;
       MoveCursorBox();
       break;
-    case kDownKey:
+    case ui::vb::KeyDown:
       CursorRow += CursorRow < kLastCell ? 1 : 0;
       MoveCursorBox();
       break;

@@ -12,7 +12,6 @@ namespace ui = platform::ui;
 
 namespace {
 
-constexpr int kKeyEnter = 13;
 constexpr int kFirstPrintable = 32;
 constexpr std::string_view kHexBoxKeys = "0123456789ABCDEF ";
 
@@ -107,13 +106,13 @@ void ReplaceText(ui::TextBox& box, const std::string& text) {
 }
 
 void MoveOnEnter(int KeyAscii, ui::TextBox& next) {
-  if (KeyAscii == kKeyEnter) {
+  if (KeyAscii == ui::vb::KeyReturn) {
     next.SetFocus();
   }
 }
 
 void HexBoxKeyPress(const LinkRows& rows, int row, int& KeyAscii) {
-  if (KeyAscii == kKeyEnter) {
+  if (KeyAscii == ui::vb::KeyReturn) {
     if (row < kRowsPerPage - 1) {
       rows.name[row + 1].SetFocus();
     } else {

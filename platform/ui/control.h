@@ -26,6 +26,19 @@ inline constexpr int AltMask = 4;
 inline constexpr int Unchecked = 0;
 inline constexpr int Checked = 1;
 inline constexpr int Grayed = 2;
+// Key codes of KeyDown and KeyUp (and KeyAscii for Return).
+inline constexpr int KeyTab = 9;
+inline constexpr int KeyReturn = 13;
+inline constexpr int KeyShift = 16;
+inline constexpr int KeyControl = 17;
+inline constexpr int KeyMenu = 18;  // Alt
+inline constexpr int KeyEscape = 27;
+inline constexpr int KeySpace = 32;
+inline constexpr int KeyEnd = 35;
+inline constexpr int KeyLeft = 37;
+inline constexpr int KeyUp = 38;
+inline constexpr int KeyRight = 39;
+inline constexpr int KeyDown = 40;
 }  // namespace vb
 
 enum class Alignment { Left = 0, Right = 1, Center = 2 };

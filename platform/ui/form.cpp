@@ -100,29 +100,23 @@ void Form::SetTabPosition(Control& control, int position) {
   }
 }
 
-namespace {
-
-constexpr int kReturnKey = 13;
-constexpr int kEscapeKey = 27;
-
-}  // namespace
-
 bool Form::TakeDialogKey(int KeyCode, int Shift, const Control* target) {
-  if ((KeyCode != kReturnKey && KeyCode != kEscapeKey) ||
+  if ((KeyCode != vb::KeyReturn && KeyCode != vb::KeyEscape) ||
       (Shift & (vb::CtrlMask | vb::AltMask)) != 0) {
     return false;
   }
-  if (KeyCode == kReturnKey && dynamic_cast<const CommandButton*>(target) != nullptr) {
+  if (KeyCode == vb::KeyReturn && dynamic_cast<const CommandButton*>(target) != nullptr) {
     return false;
   }
   for (Control* control : Controls()) {
     auto* button = dynamic_cast<CommandButton*>(control);
-    if (button != nullptr && (KeyCode == kReturnKey ? button->IsDefault() : button->IsCancel())) {
+    if (button != nullptr &&
+        (KeyCode == vb::KeyReturn ? button->IsDefault() : button->IsCancel())) {
       button->PerformClick();
       return true;
     }
   }
-  if (KeyCode == kEscapeKey && escapeCloses_) {
+  if (KeyCode == vb::KeyEscape && escapeCloses_) {
     window_->close();
     return true;
   }

@@ -15,13 +15,7 @@
 namespace {
 
 namespace testing_ui = platform::ui::testing;
-
-constexpr int kShift = 1;
-constexpr int kLeft = 37;
-constexpr int kUp = 38;
-constexpr int kRight = 39;
-constexpr int kDown = 40;
-constexpr int kSpace = 32;
+namespace vb = platform::ui::vb;
 
 struct Editor {
   const char* name;
@@ -53,20 +47,20 @@ class GridTest : public MatrixTest, public ::testing::WithParamInterface<Editor>
 
 TEST_P(GridTest, CursorKeysStopAtTheEdges) {
   MatrixEditor& w = Open();
-  Key(w, kLeft);
-  Key(w, kUp);
+  Key(w, vb::KeyLeft);
+  Key(w, vb::KeyUp);
   EXPECT_EQ(w.CursorCol, 0);
   EXPECT_EQ(w.CursorRow, 0);
   for (int i = 0; i < 40; ++i) {
-    Key(w, kRight);
-    Key(w, kDown);
+    Key(w, vb::KeyRight);
+    Key(w, vb::KeyDown);
   }
   EXPECT_EQ(w.CursorCol, 31);
   EXPECT_EQ(w.CursorRow, 31);
   EXPECT_EQ(w.shpCursor.Left(), 620);
   EXPECT_EQ(w.shpCursor.Top(), 465);
-  Key(w, kLeft);
-  Key(w, kUp);
+  Key(w, vb::KeyLeft);
+  Key(w, vb::KeyUp);
   EXPECT_EQ(w.shpCursor.Left(), 600);
   EXPECT_EQ(w.shpCursor.Top(), 450);
   for (int X = 0; X < 32; ++X) {
@@ -79,9 +73,9 @@ TEST_P(GridTest, CursorKeysStopAtTheEdges) {
 TEST_P(GridTest, ShiftWithACursorKeyMovesThenWrites) {
   MatrixEditor& w = Open();
   w.lblInfo_Click(1);
-  Key(w, kRight, kShift);
-  Key(w, kRight, kShift);
-  Key(w, kDown);
+  Key(w, vb::KeyRight, vb::ShiftMask);
+  Key(w, vb::KeyRight, vb::ShiftMask);
+  Key(w, vb::KeyDown);
   EXPECT_EQ(At(0, 0), 0);
   EXPECT_EQ(At(1, 0), 1);
   EXPECT_EQ(At(2, 0), 1);
@@ -94,10 +88,10 @@ TEST_P(GridTest, ShiftWithACursorKeyMovesThenWrites) {
 TEST_P(GridTest, SpaceOrShiftAloneRewritesTheCellAndRepaintsAll) {
   MatrixEditor& w = Open();
   const std::uint32_t zero = CellPixel(w, 20, 20);
-  for (int keyCode : {kSpace, 16}) {
+  for (int keyCode : {vb::KeySpace, 16}) {
     At(20, 20) = 1;  // behind the window's back
     EXPECT_EQ(CellPixel(w, 20, 20), zero);
-    if (keyCode == kSpace) {
+    if (keyCode == vb::KeySpace) {
       Key(w, keyCode);
     } else {  // as the window system sends it: the press itself sets the modifier
       QTest::keyClick(w.picStatus.Widget()->focusProxy(), Qt::Key_Shift);
@@ -108,7 +102,7 @@ TEST_P(GridTest, SpaceOrShiftAloneRewritesTheCellAndRepaintsAll) {
     w.RedrawAll(true);
   }
   w.lblInfo_Click(1);
-  Key(w, kSpace);
+  Key(w, vb::KeySpace);
   EXPECT_EQ(At(0, 0), 1);
 }
 
@@ -283,7 +277,7 @@ TEST_P(GridTest, BandIsInvertedWhileDraggingAndLeavesNoTrace) {
     testing_ui::MousePress(w.picStatus, 1, 101, 51);
     testing_ui::MouseMoveTo(w.picStatus, 1, 301, 201);
     if (run == 1) {
-      Key(w, kSpace);
+      Key(w, vb::KeySpace);
       EXPECT_EQ(w.picStatus.Image().pixel(300, 100), banded.pixel(300, 100));
     }
     const int endX = run == 2 ? 105 : 251;
@@ -325,7 +319,7 @@ TEST_P(GridTest, RandomInputWritesOnlyTheWindowsMatrix) {
   };
   const CommandRecordList before = CmdRecords;
   MatrixEditor& w = Open();
-  const int keys[] = {kLeft, kUp, kRight, kDown, kSpace, 16, 65};
+  const int keys[] = {vb::KeyLeft, vb::KeyUp, vb::KeyRight, vb::KeyDown, vb::KeySpace, 16, 65};
   auto position = [&random] { return static_cast<int>(random() % 900) - 130; };
   for (int step = 0; step < 400; ++step) {
     w.lblInfo_Click(static_cast<int>(random() % static_cast<unsigned>(w.lblInfo.Count())));

@@ -24,15 +24,11 @@
 #include "tests/mainwindow/sample_project.h"
 
 namespace testing_ui = platform::ui::testing;
+namespace vb = platform::ui::vb;
 
 namespace {
 
-constexpr int kReturn = 13;
-constexpr int kEscape = 27;
 constexpr int kNotch = 120;
-constexpr int kShift = 1;
-constexpr int kCtrl = 2;
-constexpr int kAlt = 4;
 
 class KeysAndWheel;
 using Windows = std::set<std::string>;
@@ -213,8 +209,10 @@ void AddMatrixRows(std::vector<Gesture>& rows) {
     int shift;
   };
   // Alt and Ctrl alone come as the X server sends their press: with no modifier held yet.
-  const Chord kNoWriting[] = {
-      {"Alt", 18, 0}, {"Ctrl", 17, 0}, {"CtrlC", 'C', kCtrl}, {"AltTab", 9, kAlt}};
+  const Chord kNoWriting[] = {{"Alt", vb::KeyMenu, 0},
+                              {"Ctrl", vb::KeyControl, 0},
+                              {"CtrlC", 'C', vb::CtrlMask},
+                              {"AltTab", vb::KeyTab, vb::AltMask}};
   for (const MatrixEditorButton& editor : kMatrixEditors) {
     const std::string window = editor.name == "Status" ? "frmStatus" : "frmFilter";
     for (const Chord& chord : kNoWriting) {
@@ -228,18 +226,21 @@ void AddMatrixRows(std::vector<Gesture>& rows) {
     // Painting with Shift still writes the chosen value 0 as the cursor moves.
     rows.push_back(InMatrixEditor(
         editor, "ShiftRightPaints",
-        [](MatrixEditor& grid) { KeysAndWheel::Press(grid.picStatus, 39, kShift); }, With(window),
+        [](MatrixEditor& grid) {
+          KeysAndWheel::Press(grid.picStatus, vb::KeyRight, vb::ShiftMask);
+        },
+        With(window),
         [cells = editor.cells](ProjectHeader&, CommandRecordList& records) {
           (records[0].*cells)[1] = 0;
         }));
     rows.push_back(InMatrixEditor(
-        editor, "Escape", [](MatrixEditor& grid) { KeysAndWheel::Press(grid.picStatus, kEscape); },
-        kMain));
+        editor, "Escape",
+        [](MatrixEditor& grid) { KeysAndWheel::Press(grid.picStatus, vb::KeyEscape); }, kMain));
     rows.push_back(InMatrixEditor(
         editor, "ReturnOnOk",
         [](MatrixEditor& grid) {
           grid.cmdOK.SetFocus();
-          KeysAndWheel::Press(grid.cmdOK, kReturn);
+          KeysAndWheel::Press(grid.cmdOK, vb::KeyReturn);
         },
         kMain));
   }
@@ -280,7 +281,7 @@ Gesture InDescription(std::string name, std::function<void(frmFileInfo&)> close,
             frmFileInfo& info = w.FileInfoWindow;
             ASSERT_TRUE(BecomesActive(info));
             info.txtDescription.SetFocus();
-            testing_ui::PressKey(info.txtDescription, 35, kCtrl);  // to the end
+            testing_ui::PressKey(info.txtDescription, vb::KeyEnd, vb::CtrlMask);
             testing_ui::TypeText(info.txtDescription, ", typed");
             close(info);
           },
@@ -350,7 +351,7 @@ std::vector<Gesture> Gestures() {
        2,
        [](KeysAndWheel&, frmWizard& w) {
          w.txtInfo[0].SetFocus();
-         KeysAndWheel::Press(w.txtInfo[0], kEscape);
+         KeysAndWheel::Press(w.txtInfo[0], vb::KeyEscape);
        },
        kMain,
        {}},
@@ -358,28 +359,29 @@ std::vector<Gesture> Gestures() {
        1,
        [](KeysAndWheel&, frmWizard& w) {
          w.cmdNavi[1].SetFocus();
-         KeysAndWheel::Press(w.cmdNavi[1], kReturn);
+         KeysAndWheel::Press(w.cmdNavi[1], vb::KeyReturn);
          EXPECT_EQ(w.WizardPage, 2);
        },
        kMain,
        {}},
-      InInstructions("Return", kReturn),
-      InInstructions("Escape", kEscape),
+      InInstructions("Return", vb::KeyReturn),
+      InInstructions("Escape", vb::KeyEscape),
       InDescription(
-          "Escape", [](frmFileInfo& info) { KeysAndWheel::Press(info.txtDescription, kEscape); },
+          "Escape",
+          [](frmFileInfo& info) { KeysAndWheel::Press(info.txtDescription, vb::KeyEscape); },
           false),
       InDescription(
           "ReturnOnCancel",
           [](frmFileInfo& info) {
             info.cmdCancel.SetFocus();
-            KeysAndWheel::Press(info.cmdCancel, kReturn);
+            KeysAndWheel::Press(info.cmdCancel, vb::KeyReturn);
           },
           false),
       InDescription(
           "ReturnOnOk",
           [](frmFileInfo& info) {
             info.cmdOk.SetFocus();
-            KeysAndWheel::Press(info.cmdOk, kReturn);
+            KeysAndWheel::Press(info.cmdOk, vb::KeyReturn);
           },
           true),
       // Escape where the ASCII box shows a byte 00 as "|": its release must not reach
@@ -389,7 +391,7 @@ std::vector<Gesture> Gestures() {
           [](KeysAndWheel&, frmList& editor) {
             testing_ui::TypeText(editor.txtInfo[0], "X");
             testing_ui::ClickControl(editor.txtUserASC[0]);
-            KeysAndWheel::Press(editor.txtUserASC[0], kEscape);
+            KeysAndWheel::Press(editor.txtUserASC[0], vb::KeyEscape);
             EXPECT_EQ(platform::GetSetting(AppTitle, "AscFill", "On", "(none)"), "1");
           },
           kMain,
@@ -397,7 +399,7 @@ std::vector<Gesture> Gestures() {
       InListEditor(
           "ReturnMovesToTheAsciiBox",
           [](KeysAndWheel&, frmList& editor) {
-            KeysAndWheel::Press(editor.txtInfo[0], kReturn);
+            KeysAndWheel::Press(editor.txtInfo[0], vb::KeyReturn);
             EXPECT_TRUE(editor.txtUserASC[0].HasFocus());
           },
           With("frmList")),
@@ -405,16 +407,16 @@ std::vector<Gesture> Gestures() {
           "ReturnOnOk",
           [](KeysAndWheel&, frmList& editor) {
             editor.cmdOK.SetFocus();
-            KeysAndWheel::Press(editor.cmdOK, kReturn);
+            KeysAndWheel::Press(editor.cmdOK, vb::KeyReturn);
           },
           kMain),
       InCodeChart("EscapeCancels",
-                  [](frmAscCode& chart) { KeysAndWheel::Press(chart.List1, kEscape); }, {}),
+                  [](frmAscCode& chart) { KeysAndWheel::Press(chart.List1, vb::KeyEscape); }, {}),
       InCodeChart(
           "ReturnOnOk",
           [](frmAscCode& chart) {
             chart.CmdHex[2].SetFocus();
-            KeysAndWheel::Press(chart.CmdHex[2], kReturn);
+            KeysAndWheel::Press(chart.CmdHex[2], vb::KeyReturn);
           },
           // The description follows the ASCII text, as the box is ticked.
           [](ProjectHeader&, CommandRecordList& records) {
@@ -423,12 +425,12 @@ std::vector<Gesture> Gestures() {
             records[0].RxCom1Info.Set("A");
           }),
       InLog(
-          "Escape", [](frmTest& log) { KeysAndWheel::Press(log.Text1, kEscape); }, kMain),
+          "Escape", [](frmTest& log) { KeysAndWheel::Press(log.Text1, vb::KeyEscape); }, kMain),
       InLog(
           "ReturnOnClear",
           [](frmTest& log) {
             log.Command1.SetFocus();
-            KeysAndWheel::Press(log.Command1, kReturn);
+            KeysAndWheel::Press(log.Command1, vb::KeyReturn);
             EXPECT_EQ(log.Text1.Text(), "");
           },
           With("frmTest")),
