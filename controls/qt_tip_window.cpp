@@ -1,24 +1,65 @@
 #include <QApplication>
 #include <QCursor>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QScreen>
 #include <QStyle>
 #include <QTimer>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <functional>
 
 #include "controls/tip_window.h"
 #include "platform/colors.h"
 #include "platform/ui/application.h"
 #include "platform/ui/qt_support.h"
+#include "platform/ui/shown_text.h"
 
 namespace {
 
 using platform::ui::FromColorRef;
-using platform::ui::ToQt;
+using platform::ui::ShownText;
 
 constexpr QPoint kOffsetFromPointer(12, 16);
+constexpr int kGapAbovePointer = 4;
+
+// The tip moved as little as it takes to lie on the screen.
+QPoint OnScreen(QPoint at, QSize tip, const QRect& screen) {
+  at.setX(std::max(std::min(at.x(), screen.right() + 1 - tip.width()), screen.left()));
+  at.setY(std::max(std::min(at.y(), screen.bottom() + 1 - tip.height()), screen.top()));
+  return at;
+}
+
+// The screen that holds the point, else the main one; an empty rectangle without any.
+QRect ScreenAt(QPoint point) {
+  const QScreen* screen = QGuiApplication::screenAt(point);
+  if (screen == nullptr) {
+    screen = QGuiApplication::primaryScreen();
+  }
+  return screen != nullptr ? screen->geometry() : QRect();
+}
+
+// Below and right of the pointer, as a system tip stands; where the screen ends it moves
+// left, and above the pointer at the bottom, so that it never covers the pointer.
+QPoint BesidePointer(QPoint pointer, QSize tip) {
+  const QRect screen = ScreenAt(pointer);
+  QPoint at = pointer + kOffsetFromPointer;
+  if (screen.isEmpty()) {
+    return at;
+  }
+  if (at.y() + tip.height() > screen.bottom() + 1) {
+    at.setY(pointer.y() - kGapAbovePointer - tip.height());
+  }
+  return OnScreen(at, tip, screen);
+}
+
+// At the tracked point, moved onto the screen where it would stand off it.
+QPoint AtTrackedPoint(QPoint point, QSize tip) {
+  const QRect screen = ScreenAt(point);
+  return screen.isEmpty() ? point : OnScreen(point, tip, screen);
+}
 
 // Calls back when the mouse leaves the watched widget.
 class LeaveWatcher : public QObject {
@@ -48,6 +89,7 @@ class QtTipWindow : public TipWindow {
     auto* titleRow = new QHBoxLayout;
     icon_ = new QLabel;
     title_ = new QLabel;
+    title_->setTextFormat(Qt::PlainText);
     QFont bold = title_->font();
     bold.setBold(true);
     title_->setFont(bold);
@@ -55,6 +97,7 @@ class QtTipWindow : public TipWindow {
     titleRow->addWidget(title_, 1);
     layout->addLayout(titleRow);
     text_ = new QLabel;
+    text_->setTextFormat(Qt::PlainText);
     layout->addWidget(text_);
     icon_->hide();
     title_->hide();
@@ -86,8 +129,8 @@ class QtTipWindow : public TipWindow {
   }
 
   void UpdateTipText(const ToolInfo& tool) override {
-    text_->setText(ToQt(tool.lpszText));
-    popup_->adjustSize();
+    text_->setText(ShownText(tool.lpszText));
+    Resize();
   }
 
   void TrackActivate(bool active, const ToolInfo&) override {
@@ -111,7 +154,7 @@ class QtTipWindow : public TipWindow {
   void SetTipTextColor(std::int32_t color) override { SetColor(QPalette::WindowText, color); }
 
   void SetTitle(int icon, const std::string& title) override {
-    title_->setText(ToQt(title));
+    title_->setText(ShownText(title));
     title_->setVisible(!title.empty());
     const QStyle::StandardPixmap pixmaps[] = {QStyle::SP_MessageBoxInformation,
                                               QStyle::SP_MessageBoxWarning,
@@ -120,12 +163,12 @@ class QtTipWindow : public TipWindow {
       icon_->setPixmap(popup_->style()->standardIcon(pixmaps[icon - 1]).pixmap(16, 16));
     }
     icon_->setVisible(icon >= 1 && icon <= 3);
-    popup_->adjustSize();
+    Resize();
   }
 
   void SetFont(const QFont& font, bool) override {
     text_->setFont(font);
-    popup_->adjustSize();
+    Resize();
   }
 
  private:
@@ -135,6 +178,7 @@ class QtTipWindow : public TipWindow {
     }
     Place();
     popup_->show();
+    Place();  // the window's frame, if the window system gives it one, is known now
     hideTimer_.start(visibleTime_);
   }
 
@@ -145,8 +189,19 @@ class QtTipWindow : public TipWindow {
   }
 
   // A tracking tip stands at the tracked point; any other shows beside the mouse
-  // pointer, wherever the owner asks for it.
-  void Place() { popup_->move(tracking_ ? position_ : QCursor::pos() + kOffsetFromPointer); }
+  // pointer, wherever the owner asks for it. Both stay on the screen.
+  void Place() {
+    const QSize size = popup_->frameGeometry().size();
+    popup_->move(tracking_ ? AtTrackedPoint(position_, size) : BesidePointer(QCursor::pos(), size));
+  }
+
+  // A new text or title changes the size, which a shown tip needs room for.
+  void Resize() {
+    popup_->adjustSize();
+    if (popup_->isVisible()) {
+      Place();
+    }
+  }
 
   void SetColor(QPalette::ColorRole role, std::int32_t color) {
     std::uint32_t colorRef = 0;

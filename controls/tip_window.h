@@ -54,5 +54,6 @@ using TipWindowFactory = std::function<std::unique_ptr<TipWindow>(int style, QWi
 
 // Tip windows drawn by Qt: a title with its icon over the text, shown after the
 // initial delay and hidden after the visible time. A tracking tool's tip stands at the
-// tracked position; any other tool's tip shows beside the mouse pointer.
+// tracked position; any other tool's tip shows beside the mouse pointer. Both stay on
+// the screen, and a tip beside the pointer never covers it.
 std::unique_ptr<TipWindow> CreateQtTipWindow(int style, QWidget* owner);

@@ -6,6 +6,7 @@
 #include "platform/ui/control_events.h"
 #include "platform/ui/form.h"
 #include "platform/ui/qt_support.h"
+#include "platform/ui/shown_text.h"
 
 namespace platform::ui {
 namespace {
@@ -174,10 +175,11 @@ void Control::ShowPendingPointer() {
 }
 
 std::string Control::ToolTipText() const {
-  return FromQt(widget_->toolTip());
+  return toolTipText_;
 }
 void Control::SetToolTipText(const std::string& text) {
-  widget_->setToolTip(ToQt(text));
+  toolTipText_ = text;
+  widget_->setToolTip(ShownAsToolTip(text));
 }
 
 int Control::TabIndex() const {

@@ -155,6 +155,7 @@ class Control : public NamedItem {
   QPointer<ControlEvents> events_;  // a child of the widget
   OleColor foreColor_ = vbWindowText;
   OleColor backColor_ = vbButtonFace;
+  std::string toolTipText_;
   void ShowPointer();
 
   MousePointer pointer_ = MousePointer::Default;

@@ -8,6 +8,7 @@
 #include "platform/cp1252.h"
 #include "platform/ui/form.h"
 #include "platform/ui/qt_support.h"
+#include "platform/ui/shown_text.h"
 
 namespace platform::ui {
 namespace {
@@ -35,7 +36,7 @@ class CheckingFileDialog : public QFileDialog {
  public:
   explicit CheckingFileDialog(const FileDialogRequest& request)
       : QFileDialog(request.owner != nullptr ? request.owner->Window() : nullptr,
-                    ToQt(request.title)),
+                    ShownAsWindowTitle(request.title)),
         request_(request) {}
 
  protected:
@@ -54,7 +55,9 @@ class CheckingFileDialog : public QFileDialog {
               : QFileDialog::tr(
                     "%1\nFile not found.\nPlease verify the correct file name was given.")
                     .arg(files.first());
-      QMessageBox::warning(this, windowTitle(), message);
+      QMessageBox box(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+      box.setTextFormat(Qt::PlainText);  // the path as it stands
+      box.exec();
       return;
     }
     QFileDialog::accept();

@@ -13,6 +13,7 @@
 #include "platform/ui/form_window.h"
 #include "platform/ui/menu.h"
 #include "platform/ui/qt_support.h"
+#include "platform/ui/shown_text.h"
 
 namespace platform::ui {
 
@@ -157,10 +158,11 @@ bool Form::SetControlText(std::string_view control, int index, TextProperty,
 }
 
 std::string Form::Caption() const {
-  return FromQt(window_->windowTitle());
+  return caption_;
 }
 void Form::SetCaption(const std::string& caption) {
-  window_->setWindowTitle(ToQt(caption));
+  caption_ = caption;
+  window_->setWindowTitle(ShownAsWindowTitle(caption));
 }
 
 void Form::Load() {
@@ -320,7 +322,7 @@ void Form::PopupMenu(Menu& menu) {
       if (!items[i]->Visible()) {
         continue;
       }
-      QAction* action = popup.addAction(ToQt(items[i]->Caption()));
+      QAction* action = popup.addAction(ShownAsMenuItem(items[i]->Caption()));
       action->setEnabled(items[i]->Enabled());
       action->setCheckable(items[i]->Checked());
       action->setChecked(items[i]->Checked());

@@ -107,6 +107,7 @@ class Form : public Container, public platform::FormTextTarget {
  private:
   friend class FormWindow;
   std::string name_;
+  std::string caption_;
   FormWindow* window_ = nullptr;  // owned
   std::vector<NamedItem*> items_;
   std::vector<Control*> tabSequence_;

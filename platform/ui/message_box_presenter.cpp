@@ -5,7 +5,7 @@
 #include <QTimer>
 
 #include "platform/ui/application.h"
-#include "platform/ui/qt_support.h"
+#include "platform/ui/shown_text.h"
 
 namespace platform::ui {
 namespace {
@@ -55,10 +55,9 @@ platform::MsgResult ResultOf(int button) {
 
 platform::MsgResult QtMessageBoxPresenter::Show(const platform::MessageBoxCall& call) {
   const std::string title = call.title ? *call.title : DefaultTitle();
-  // Prompts use CR LF line breaks.
-  QString text = ToQt(call.prompt).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
-  QMessageBox box(IconOf(call.style), ToQt(title), text, ButtonsOf(call.style),
-                  QApplication::activeWindow());
+  QMessageBox box(IconOf(call.style), ShownAsWindowTitle(title), ShownText(call.prompt),
+                  ButtonsOf(call.style), QApplication::activeWindow());
+  box.setTextFormat(Qt::PlainText);
   if (call.style & platform::mb::SetForeground) {
     // In front of every window, also of other programs, and active once it shows.
     box.setWindowFlag(Qt::WindowStaysOnTopHint);

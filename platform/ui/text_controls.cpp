@@ -7,21 +7,10 @@
 #include <algorithm>
 
 #include "platform/ui/qt_support.h"
+#include "platform/ui/shown_text.h"
 
 namespace platform::ui {
 namespace {
-
-// Labels show "&x" as x (the access key) and "&&" as "&".
-QString WithoutAccessMarks(const std::string& caption) {
-  std::string shown;
-  for (std::size_t i = 0; i < caption.size(); ++i) {
-    if (caption[i] == '&' && i + 1 < caption.size()) {
-      ++i;
-    }
-    shown += caption[i];
-  }
-  return ToQt(shown);
-}
 
 Qt::Alignment QtAlignment(Alignment alignment) {
   switch (alignment) {
@@ -61,7 +50,7 @@ Label::Label(Container& parent, std::string name, int index)
 
 void Label::SetCaption(const std::string& caption) {
   caption_ = caption;
-  label_->setText(WithoutAccessMarks(caption));
+  label_->setText(ShownText(caption));
 }
 
 std::string Label::Caption() const {

@@ -2,9 +2,10 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
 #include <QCursor>
-#include <QTest>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QScreen>
 #include <QWidget>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 
 namespace {
 
+using platform::ui::testing::ShownTipWindow;
 using Log = std::vector<std::string>;
 
 // Records the messages a tip window receives.
@@ -245,16 +247,6 @@ TEST_F(BalloonToolTipTest, QtTipWindowCanBeDrivenHeadless) {
   real.Destroy();
 }
 
-// The Qt tip window on screen, or nullptr while none shows.
-QWidget* ShownTip() {
-  for (QWidget* widget : QApplication::topLevelWidgets()) {
-    if (widget->windowType() == Qt::ToolTip && widget->isVisible()) {
-      return widget;
-    }
-  }
-  return nullptr;
-}
-
 // The matrix editors' tip is no tracking tip: it shows beside the mouse pointer
 // whatever point Show gets (they pass grid coordinates without a window). A tracking
 // tip stands at the point Show gives, in the client window's coordinates.
@@ -279,13 +271,133 @@ TEST(QtTipPosition, BesideThePointerOrAtTheTrackedPoint) {
     QCursor::setPos(c.pointer);
     tip.Show(10, 20, c.popupOnDemand ? &grid : nullptr);
     tip.SetTipText("Eingang 3");
-    QTRY_VERIFY(ShownTip() != nullptr);
-    EXPECT_EQ(ShownTip()->pos(), c.expected);
+    ASSERT_NE(ShownTipWindow(2000), nullptr);
+    EXPECT_EQ(ShownTipWindow()->pos(), c.expected);
     // The next move takes a tip beside the pointer along.
     QCursor::setPos(c.pointer + QPoint(5, 7));
     tip.Show(11, 20, c.popupOnDemand ? &grid : nullptr);
-    EXPECT_EQ(ShownTip()->pos(),
+    EXPECT_EQ(ShownTipWindow()->pos(),
               c.popupOnDemand ? c.expected + QPoint(1, 0) : c.expected + QPoint(5, 7));
+  }
+}
+
+}  // namespace
+
+namespace {
+
+// A tip beside the pointer, as the matrix editors show theirs: shown, then given its text.
+QWidget* TipBesidePointer(CBalloonToolTip& tip, QWidget& grid, QPoint pointer,
+                          const std::string& text) {
+  tip.SetIcon(1);
+  tip.SetTitle("Status Register");
+  tip.SetDelayTime(0);
+  tip.CreateToolTip(&grid);
+  tip.SetEnabled(true);
+  QCursor::setPos(pointer);
+  tip.Show(pointer.x(), pointer.y());
+  tip.SetTipText("x");
+  QWidget* shown = ShownTipWindow(2000);
+  tip.Show(pointer.x(), pointer.y());
+  tip.SetTipText(text);  // wider once it shows
+  return shown;
+}
+
+// At every edge and corner of the screen the tip lies on it, beside the pointer and not
+// over it: at the right edge it moves left, at the bottom it stands above the pointer.
+// A tracking tip moves onto the screen as well.
+TEST(QtTipPosition, StaysOnTheScreenAtEveryEdge) {
+  platform::ui::testing::UiHarness harness;
+  QWidget grid;
+  grid.setGeometry(100, 80, 200, 150);
+  grid.show();
+  const QRect screen = QGuiApplication::primaryScreen()->geometry();
+  const int left = screen.left();
+  const int top = screen.top();
+  const int right = screen.right();
+  const int bottom = screen.bottom();
+  const QPoint middle = screen.center();
+  struct Case {
+    QPoint pointer;
+    bool movedLeft;
+    bool above;
+  };
+  const Case cases[] = {
+      {{left, top}, false, false},
+      {{middle.x(), top}, false, false},
+      {{right, top}, true, false},
+      {{right, middle.y()}, true, false},
+      {{right - 30, bottom - 5}, true, true},
+      {{right, bottom}, true, true},
+      {{middle.x(), bottom}, false, true},
+      {{left, bottom}, false, true},
+      {{left, middle.y()}, false, false},
+      {{middle.x(), middle.y()}, false, false},
+  };
+  const std::string text = "Rx-COM1: 32. <SUB> end of file, a long name\r\nTx-COM1: 32. <del> key";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(std::to_string(c.pointer.x()) + "," + std::to_string(c.pointer.y()));
+    CBalloonToolTip tip;
+    QWidget* shown = TipBesidePointer(tip, grid, c.pointer, text);
+    ASSERT_NE(shown, nullptr);
+    const QRect placed = shown->frameGeometry();
+    EXPECT_TRUE(screen.contains(placed))
+        << placed.x() << "," << placed.y() << " " << placed.width() << "x" << placed.height();
+    EXPECT_FALSE(placed.contains(c.pointer));
+    EXPECT_EQ(placed.right() == right, c.movedLeft);
+    EXPECT_EQ(placed.bottom() < c.pointer.y(), c.above);
+    if (!c.movedLeft) {
+      EXPECT_EQ(placed.left(), c.pointer.x() + 12);
+    }
+    if (!c.above) {
+      EXPECT_EQ(placed.top(), c.pointer.y() + 16);
+    }
+  }
+  CBalloonToolTip tracked;
+  tracked.SetPopupOnDemand(true);
+  tracked.SetDelayTime(0);
+  tracked.CreateToolTip(&grid);
+  tracked.SetEnabled(true);
+  tracked.SetTipText(text);
+  tracked.Show(right - 5, bottom - 5);
+  ASSERT_NE(ShownTipWindow(2000), nullptr);
+  EXPECT_TRUE(screen.contains(ShownTipWindow()->frameGeometry()));
+}
+
+// Title and text show as typed, tags and entities included; CR LF breaks the line.
+TEST(QtTipText, TitleAndTextShowAsTyped) {
+  platform::ui::testing::UiHarness harness;
+  QWidget grid;
+  grid.setGeometry(100, 80, 200, 150);
+  grid.show();
+  const struct {
+    const char* title;
+    const char* text;
+    const char* shownText;
+  } cases[] = {
+      {"<b>Status</b>", "Rx-COM1: 1. <SUB> end of file\r\nTx-COM1: 1. <del> key",
+       "Rx-COM1: 1. <SUB> end of file\nTx-COM1: 1. <del> key"},
+      {"&amp; Filter", "<b>Alpha</b> and <i>Beta</i> here", "<b>Alpha</b> and <i>Beta</i> here"},
+      {"<br>", "one<br>two &lt;CR&gt;\r\n<CR>", "one<br>two &lt;CR&gt;\n<CR>"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    CBalloonToolTip tip;
+    tip.SetIcon(1);
+    tip.SetTitle(c.title);
+    tip.SetDelayTime(0);
+    tip.CreateToolTip(&grid);
+    tip.SetEnabled(true);
+    tip.Show(10, 10, &grid);
+    tip.SetTipText(c.text);
+    QWidget* shown = ShownTipWindow(2000);
+    ASSERT_NE(shown, nullptr);
+    QStringList texts;
+    for (const QLabel* label : shown->findChildren<QLabel*>()) {
+      if (!label->text().isEmpty()) {
+        texts << platform::ui::testing::LabelShows(*label);
+      }
+    }
+    EXPECT_EQ(texts, (QStringList{c.title, c.shownText}));
   }
 }
 

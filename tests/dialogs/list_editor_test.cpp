@@ -41,6 +41,30 @@ TEST_F(ListEditorTest, EachListKindShowsItsOwnFieldsAndLook) {
   }
 }
 
+// Names and command texts that look like markup show and are stored as typed.
+TEST_F(ListEditorTest, NamesAndAsciiTextsShowAsTyped) {
+  const struct {
+    const char* hex;
+    const char* ascii;
+    const char* name;
+  } rows[] = {{"3C623E", "<b>", "<b>Alpha</b> and <i>Beta</i> here"},
+              {"3C5355423E", "<SUB>", "<SUB> end of file"},
+              {"26616D703B", "&amp;", "&amp; &lt;CR&gt;"},
+              {"3C62723E", "<br>", "one<br>two"}};
+  for (int row = 0; row < 4; ++row) {
+    SetEntry(row, 1, rows[row].hex, rows[row].name);
+  }
+  frmList& w = Open(1);
+  for (int row = 0; row < 4; ++row) {
+    SCOPED_TRACE(rows[row].name);
+    EXPECT_EQ(Line(w.txtInfo[row]).displayText(), rows[row].name);
+    EXPECT_EQ(Line(w.txtUserASC[row]).displayText(), rows[row].ascii);
+  }
+  Type(w.txtInfo[5], "<b>x</b> &amp;");
+  EXPECT_EQ(Name(5, 1), "<b>x</b> &amp;");
+  EXPECT_EQ(Line(w.txtInfo[5]).displayText(), "<b>x</b> &amp;");
+}
+
 TEST_F(ListEditorTest, AnotherListKindShowsAndStoresNothing) {
   SetEntry(0, 1, "41", "kept");
   const CommandRecordList before = CmdRecords;

@@ -1,6 +1,4 @@
-#include <QApplication>
 #include <QImage>
-#include <QTest>
 #include <QWidget>
 #include <string>
 
@@ -207,21 +205,6 @@ TEST_F(FilterTest, TipOnlyWithItsBoxAndOffOutsideTheGrid) {
   EXPECT_EQ(window.lblSelInfo.Caption(), "Rx-COM1: 4. rx1 4         Tx-COM1: 3. tx1 3");
 }
 
-// The tip window on the screen, or nullptr while none shows; waits for it a while.
-QWidget* ShownTip(int waitMs) {
-  for (int waited = 0;; waited += 10) {
-    for (QWidget* widget : QApplication::topLevelWidgets()) {
-      if (widget->windowType() == Qt::ToolTip && widget->isVisible()) {
-        return widget;
-      }
-    }
-    if (waited >= waitMs) {
-      return nullptr;
-    }
-    QTest::qWait(10);
-  }
-}
-
 // The tip shows while the mouse rests on the grid and goes when the mouse leaves it,
 // also straight onto a control that does not switch it off.
 TEST_F(FilterTest, TipGoesWhenTheMouseLeavesTheGrid) {
@@ -229,14 +212,14 @@ TEST_F(FilterTest, TipGoesWhenTheMouseLeavesTheGrid) {
   window.Show();
   testing_ui::MouseMoveTo(window.picStatus, 0, CellMiddleX(2), CellMiddleY(3));
   testing_ui::MouseMoveTo(window.picStatus, 0, CellMiddleX(2) + 1, CellMiddleY(3));
-  ASSERT_NE(ShownTip(2000), nullptr);
+  ASSERT_NE(testing_ui::ShownTipWindow(2000), nullptr);
   testing_ui::MouseMoveTo(window.lblInfo[1], 0, 5, 5);
   EXPECT_TRUE(window.ToolTip.Enabled());
-  EXPECT_EQ(ShownTip(0), nullptr);
+  EXPECT_EQ(testing_ui::ShownTipWindow(0), nullptr);
   testing_ui::MouseMoveTo(window.picStatus, 0, CellMiddleX(4), CellMiddleY(3));
-  EXPECT_NE(ShownTip(2000), nullptr);
+  EXPECT_NE(testing_ui::ShownTipWindow(2000), nullptr);
   window.Unload();
-  EXPECT_EQ(ShownTip(0), nullptr);
+  EXPECT_EQ(testing_ui::ShownTipWindow(0), nullptr);
 }
 
 // The labels are drawn afresh at every opening: a window opened a second time with

@@ -1,4 +1,6 @@
 #include <QImage>
+#include <QLabel>
+#include <QStringList>
 #include <QWidget>
 
 #include "dialogs/frm_status.h"
@@ -117,6 +119,40 @@ TEST_F(StatusTest, ToolTipBoxIsTickedAtEveryOpeningAndNothingIsStored) {
   EXPECT_EQ(window.ToolTip.TipText(), "Rx-COM1: 1. rx1 1\r\nTx-COM1: 2. tx1 2");
   window.cmdOK.PerformClick();
   EXPECT_FALSE(platform::FileExists(platform::SettingsFilePath(AppTitle)));
+}
+
+// Names as serial-device users write them show as typed in the tip and on the info line;
+// the tip keeps its line break.
+TEST_F(StatusTest, TipAndInfoLineShowNamesAsTyped) {
+  const struct {
+    const char* row;
+    const char* column;
+  } cases[] = {{"<SUB> end of file", "<del> key"},
+               {"<b>Alpha</b> and", "<i>Beta</i> here"},
+               {"&amp; &lt;CR&gt;", "one<br>two"}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.row);
+    CmdRecords[2].RxCom1Info.Set(c.row);
+    CmdRecords[5].TxCom1Info.Set(c.column);
+    frmStatus window;
+    window.Show();
+    testing_ui::MouseMoveTo(window.picStatus, 0, CellMiddleX(5), CellMiddleY(2));
+    testing_ui::MouseMoveTo(window.picStatus, 0, CellMiddleX(5) + 1, CellMiddleY(2));
+    QWidget* tip = testing_ui::ShownTipWindow(2000);
+    ASSERT_NE(tip, nullptr);
+    const QString row = QString::fromLatin1(c.row);
+    const QString column = QString::fromLatin1(c.column);
+    QStringList shown;
+    for (const QLabel* label : tip->findChildren<QLabel*>()) {
+      if (!label->text().isEmpty()) {
+        shown << testing_ui::LabelShows(*label);
+      }
+    }
+    EXPECT_EQ(shown,
+              (QStringList{"Status Register", "Rx-COM1: 3. " + row + "\nTx-COM1: 6. " + column}));
+    EXPECT_EQ(testing_ui::LabelShows(*static_cast<QLabel*>(window.lblSelInfo.Widget())),
+              "Rx-COM1: 3. " + row + "         Tx-COM1: 6. " + column);
+  }
 }
 
 TEST_F(StatusTest, CaptionStaysGermanInAnotherLanguage) {

@@ -13,7 +13,7 @@ class frmGallery : public Form {
     SetCaption("Gallery");
     SetClientSize(420, 300);
     lblInfo.Move(10, 10, 190, 20);
-    lblInfo.SetCaption("&Label 1252: \xE4\xF6\xFC \x80");
+    lblInfo.SetCaption("Label 1252: \xE4\xF6\xFC \x80");
     txtName.Move(10, 35, 180, 22);
     txtName.SetText("Text box");
     txtNotes.Move(10, 62, 180, 50);

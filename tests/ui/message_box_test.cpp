@@ -2,9 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QLabel>
 #include <QLocale>
 #include <QMessageBox>
 #include <QTimer>
+#include <QWindow>
 #include <functional>
 
 #include "platform/ui/message_box_presenter.h"
@@ -24,6 +26,8 @@ struct SeenBox {
   bool active = false;
   QString yesText;
   QString noText;
+  QString shownTitle;  // as the title bar shows it
+  QString shownText;   // as the box's label shows it
 };
 
 QMessageBox* OpenBox() {
@@ -62,7 +66,9 @@ platform::MsgResult ShowAndAnswer(const platform::MessageBoxCall& call,
             box->windowFlags().testFlag(Qt::WindowStaysOnTopHint),
             box->isActiveWindow(),
             ButtonText(*box, QMessageBox::Yes),
-            ButtonText(*box, QMessageBox::No)};
+            ButtonText(*box, QMessageBox::No),
+            box->windowHandle()->title(),
+            testing::LabelShows(*box->findChild<QLabel*>("qt_msgbox_label"))};
     if (QAbstractButton* button = box->button(answer)) {
       button->click();
     } else {
@@ -116,6 +122,30 @@ TEST(QtMessageBoxes, PlainBoxCarriesTheDefaultTitleAndOk) {
   }
   SeenBox seen;
   EXPECT_EQ(ShowAndAnswer({"Text", mb::YesNo, std::nullopt}, QMessageBox::No, seen), MsgResult::No);
+}
+
+// A name, a description or a path that looks like markup shows as it stands, in the
+// text and in the title; its line breaks stay line breaks.
+TEST(QtMessageBoxes, TextAndTitleShowAsTyped) {
+  testing::UiHarness harness;
+  const struct {
+    const char* prompt;
+    const char* title;
+    const char* shownText;
+  } cases[] = {
+      {"<b>Alpha</b> and <i>Beta</i> here", "<b>Projektbeschreibung</b>",
+       "<b>Alpha</b> and <i>Beta</i> here"},
+      {"<SUB> end of file\r\n<del> key", "<SUB> [*]", "<SUB> end of file\n<del> key"},
+      {"Datei geladen\r\n/home/a&amp;b/one<br>two.vrx", "&amp; & co",
+       "Datei geladen\n/home/a&amp;b/one<br>two.vrx"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.prompt);
+    SeenBox seen;
+    ShowAndAnswer({c.prompt, mb::Information, std::string(c.title)}, QMessageBox::Ok, seen);
+    EXPECT_EQ(seen.shownText, c.shownText);
+    EXPECT_EQ(seen.shownTitle, c.title);
+  }
 }
 
 // Qt's texts for the locale put the buttons in its language; a locale Qt has no texts

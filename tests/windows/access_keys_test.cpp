@@ -53,7 +53,7 @@ std::optional<QString> AccessKey(const std::string& caption) {
   return std::nullopt;
 }
 
-// The kinds whose caption gives them an access key; a label shows its "&" as a mark only.
+// The kinds whose caption gives them an access key; a label shows its "&" as it stands.
 bool TakesAccessKey(const ui::Control& control) {
   return dynamic_cast<const ui::CommandButton*>(&control) != nullptr ||
          dynamic_cast<const ui::CheckBox*>(&control) != nullptr ||

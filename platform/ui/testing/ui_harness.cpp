@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
+#include <QTextDocument>
 #include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
@@ -124,6 +125,31 @@ void UiHarness::AnswerModalForm(Form& form) {
 
 void ProcessEvents() {
   QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+QString LabelShows(const QLabel& label) {
+  const bool markup = label.textFormat() == Qt::RichText ||
+                      (label.textFormat() == Qt::AutoText && Qt::mightBeRichText(label.text()));
+  if (!markup) {
+    return label.text();
+  }
+  QTextDocument document;
+  document.setHtml(label.text());
+  return document.toPlainText();
+}
+
+QWidget* ShownTipWindow(int waitMs) {
+  for (int waited = 0;; waited += 10) {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+      if (widget->windowType() == Qt::ToolTip && widget->isVisible()) {
+        return widget;
+      }
+    }
+    if (waited >= waitMs) {
+      return nullptr;
+    }
+    QTest::qWait(10);
+  }
 }
 
 bool SaveScreenshot(Form& form, const std::string& pngPath) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QLabel>
+#include <QString>
 #include <deque>
 #include <functional>
 #include <string>
@@ -66,6 +68,12 @@ class UiHarness : public platform::MessageBoxPresenter, public DialogInterceptor
 
 // Lets queued window events run.
 void ProcessEvents();
+// What the label shows: its text, or, where Qt reads the text as markup, what the markup
+// comes out as (line breaks as "\n").
+QString LabelShows(const QLabel& label);
+// The tip window on the screen (a top-level tool-tip window), or nullptr while none
+// shows; waits up to waitMs for one.
+QWidget* ShownTipWindow(int waitMs = 0);
 // Writes the form's window as it looks now; false when the file cannot be written.
 bool SaveScreenshot(Form& form, const std::string& pngPath);
 
