@@ -4,7 +4,6 @@
 
 #include <QCursor>
 #include <QGuiApplication>
-#include <QLabel>
 #include <QScreen>
 #include <QWidget>
 #include <string>
@@ -361,44 +360,6 @@ TEST(QtTipPosition, StaysOnTheScreenAtEveryEdge) {
   tracked.Show(right - 5, bottom - 5);
   ASSERT_NE(ShownTipWindow(2000), nullptr);
   EXPECT_TRUE(screen.contains(ShownTipWindow()->frameGeometry()));
-}
-
-// Title and text show as typed, tags and entities included; CR LF breaks the line.
-TEST(QtTipText, TitleAndTextShowAsTyped) {
-  platform::ui::testing::UiHarness harness;
-  QWidget grid;
-  grid.setGeometry(100, 80, 200, 150);
-  grid.show();
-  const struct {
-    const char* title;
-    const char* text;
-    const char* shownText;
-  } cases[] = {
-      {"<b>Status</b>", "Rx-COM1: 1. <SUB> end of file\r\nTx-COM1: 1. <del> key",
-       "Rx-COM1: 1. <SUB> end of file\nTx-COM1: 1. <del> key"},
-      {"&amp; Filter", "<b>Alpha</b> and <i>Beta</i> here", "<b>Alpha</b> and <i>Beta</i> here"},
-      {"<br>", "one<br>two &lt;CR&gt;\r\n<CR>", "one<br>two &lt;CR&gt;\n<CR>"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.text);
-    CBalloonToolTip tip;
-    tip.SetIcon(1);
-    tip.SetTitle(c.title);
-    tip.SetDelayTime(0);
-    tip.CreateToolTip(&grid);
-    tip.SetEnabled(true);
-    tip.Show(10, 10, &grid);
-    tip.SetTipText(c.text);
-    QWidget* shown = ShownTipWindow(2000);
-    ASSERT_NE(shown, nullptr);
-    QStringList texts;
-    for (const QLabel* label : shown->findChildren<QLabel*>()) {
-      if (!label->text().isEmpty()) {
-        texts << platform::ui::testing::LabelShows(*label);
-      }
-    }
-    EXPECT_EQ(texts, (QStringList{c.title, c.shownText}));
-  }
 }
 
 }  // namespace
