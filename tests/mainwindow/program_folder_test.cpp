@@ -79,7 +79,11 @@ TEST_P(ProgramFolder, FindsItsFilesAndKeepsItsAutosaveCopyThere) {
   if (c.listed) {
     EXPECT_EQ(RecentFiles[0], platform::PathToText(copy));
     EXPECT_EQ(BoxesWith(unlisted), 0u);
-    EXPECT_NE(w.mnuRecentFileList[0].Caption(), "") << "the menu finds the listed file";
+    // The menu finds the listed file and opens it.
+    ui.ClearRecords();
+    ui.QueuePopupMenuAnswer(0);
+    testing_ui::ClickControl(w.cmdRecentFileList);
+    EXPECT_EQ(BoxTexts().at(0), LangText[604] + "\r\n" + RecentFiles[0]);
   } else {
     EXPECT_EQ(RecentFiles[0], "") << "no \"?\" path in the list";
     ASSERT_EQ(BoxesWith(unlisted), 1u);
@@ -88,8 +92,10 @@ TEST_P(ProgramFolder, FindsItsFilesAndKeepsItsAutosaveCopyThere) {
     EXPECT_EQ(ui.MessageBoxes()[static_cast<std::size_t>(told)].icon, mb::Exclamation);
     // Told once per run.
     ui.ClearRecords();
-    AddPathToRecentFiles(copy);
-    EXPECT_TRUE(ui.MessageBoxes().empty());
+    ui.QueueMessageBoxAnswer(MsgResult::Yes);
+    testing_ui::ClickControl(w.cmdSearchCom);
+    EXPECT_EQ(BoxesWith(LangText[615] + "\r\n" + platform::PathToText(copy)), 1u);
+    EXPECT_EQ(BoxesWith(unlisted), 0u);
   }
   EXPECT_TRUE(w.SideADataOk && w.SideBDataOk) << "the copy was loaded";
   EXPECT_FALSE(std::filesystem::exists(program.File("????????")));

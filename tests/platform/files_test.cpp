@@ -101,29 +101,6 @@ TEST(Files, PathsAreTheFileSystemsOwnBytes) {
   EXPECT_FALSE(std::filesystem::exists(root.File("????????")));
 }
 
-TEST(Files, PathsBecomeTextWhereWindows1252HoldsThem) {
-  struct Case {
-    std::string path;
-    bool fits;
-    std::string text;
-  };
-  const Case cases[] = {
-      {"/home/u/a b.vrx", true, "/home/u/a b.vrx"},
-      {"/home/u/\u00DCbung \u20AC.vrx", true,
-       "/home/u/\xDC"
-       "bung \x80.vrx"},
-      {"/home/u/\u0417\u0430/a.vrx", false,
-       "/home/u/?"
-       "?/a.vrx"},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.path);
-    EXPECT_EQ(platform::PathFitsText(c.path), c.fits);
-    EXPECT_EQ(platform::PathToText(c.path), c.text);
-    EXPECT_EQ(platform::TextToPath(c.text) == c.path, c.fits);
-  }
-}
-
 TEST(ReadFileBytes, ReadsOnlyRegularFilesAndNeverWaits) {
   TempFolder folder;
   const std::string pipe = folder.File("pipe.vrx");
