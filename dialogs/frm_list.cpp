@@ -10,6 +10,7 @@
 #include "project/hex_text.h"
 #include "project/program_state.h"
 #include "project/records.h"
+#include "project/stored_settings.h"
 #include "texts/form_texts.h"
 #include "texts/text_table.h"
 
@@ -142,7 +143,7 @@ void frmList::Form_Load() {
 }
 
 void frmList::Form_Unload(int&) {
-  platform::SaveSetting(AppTitle, "AscFill", "On", chkDesc.Value() == ui::vb::Checked ? "1" : "0");
+  SaveSettingOrTell(AppTitle, "AscFill", "On", chkDesc.Value() == ui::vb::Checked ? "1" : "0");
 }
 
 // The HEX boxes' change handling stores the rows (the Tx-COM1 list into the back answers

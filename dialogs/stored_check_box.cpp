@@ -4,6 +4,7 @@
 
 #include "platform/settings.h"
 #include "platform/trim_blanks.h"
+#include "project/stored_settings.h"
 #include "texts/text_table.h"
 
 namespace {
@@ -24,5 +25,5 @@ void ReadCheckBoxSetting(platform::ui::CheckBox& box, const std::string& section
 }
 
 void StoreCheckBoxSetting(const platform::ui::CheckBox& box, const std::string& section) {
-  platform::SaveSetting(AppTitle, section, kKey, std::to_string(box.Value()));
+  SaveSettingOrTell(AppTitle, section, kKey, std::to_string(box.Value()));
 }

@@ -2,10 +2,8 @@
 #include <cerrno>
 #include <cstddef>
 #include <string>
-#include <system_error>
 
 #include "mainwindow/frm_wizard.h"
-#include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/messagebox.h"
 #include "platform/trim_blanks.h"
@@ -54,15 +52,15 @@ void frmWizard::ShowRefusedFile(ProjectFileRead Result, TextKey WrongFileKey,
 }
 
 void frmWizard::ShowFileError(TextKey Key, const std::string& Path, int Error, int Icon) {
-  // The system's text is in the locale's encoding, UTF-8 on any current desktop.
-  const std::string reason = platform::Utf8ToCp1252(std::generic_category().message(Error));
-  platform::MsgBox(LangText[Key] + "\r\n" + Path + "\r\n" + reason, Icon | mb::SetForeground,
-                   AppTitle);
+  platform::MsgBox(
+      LangText[Key] + "\r\n" + platform::PathToText(Path) + "\r\n" + platform::ErrorText(Error),
+      Icon | mb::SetForeground, AppTitle);
 }
 
 void frmWizard::ShowLoadedMessages(TextKey LoadedKey, TextKey DescriptionKey,
                                    const std::string& Path) {
-  platform::MsgBox(LangText[LoadedKey] + "\r\n" + Path, mb::Information | mb::SetForeground);
+  platform::MsgBox(LangText[LoadedKey] + "\r\n" + platform::PathToText(Path),
+                   mb::Information | mb::SetForeground);
   const std::string description = ProjHeader.FileInfo.Read();
   if (!description.empty()) {
     platform::MsgBox(description, mb::Information | mb::SetForeground, LangText[DescriptionKey]);
@@ -74,7 +72,7 @@ bool frmWizard::LoadProjectFile(std::string sFile) {
     return false;
   }
   SetMousePointer(ui::MousePointer::Hourglass);
-  AddToRecentFiles(sFile);
+  AddPathToRecentFiles(sFile);
   const ProjectFileRead read = ReadProjectFile(sFile);
   if (read != ProjectFileRead::Loaded) {
     ShowRefusedFile(read, 614, sFile);

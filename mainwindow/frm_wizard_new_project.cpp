@@ -30,7 +30,7 @@ void frmWizard::cmdNew_Click() {
 
 // The folder need not exist yet: it is made by the first autosave.
 void frmWizard::cmdShowAutosave_Click() {
-  platform::MsgBox(PathJoin(platform::ProgramFolder(), "Autosave") + "/",
+  platform::MsgBox(platform::PathToText(PathJoin(platform::ProgramFolder(), "Autosave") + "/"),
                    platform::mb::Information | platform::mb::SetForeground,
                    AppTitle + " - AutosaveDiretory");
 }

@@ -4,6 +4,7 @@
 
 #include "controls/file_dialog.h"
 #include "mainwindow/frm_wizard.h"
+#include "platform/files.h"
 #include "platform/messagebox.h"
 #include "platform/trim_blanks.h"
 #include "project/paths.h"
@@ -40,7 +41,7 @@ void frmWizard::cmdLoadSave_Click(int Index) {
     SaveProjectAs(path);
   } else {
     // A refused file stands in the list too.
-    AddToRecentFiles(path);
+    AddPathToRecentFiles(path);
     const ProjectFileRead read = ReadProjectFile(path);
     if (read == ProjectFileRead::Loaded) {
       ShowLoadedProject();
@@ -60,8 +61,9 @@ void frmWizard::SaveProjectAs(const std::string& path) {
     ShowFileError(617, path, errno);
     return;
   }
-  platform::MsgBox(LangText[590] + "\r\n" + path, mb::Information | mb::SetForeground);
-  AddToRecentFiles(path);
+  platform::MsgBox(LangText[590] + "\r\n" + platform::PathToText(path),
+                   mb::Information | mb::SetForeground);
+  AddPathToRecentFiles(path);
 }
 
 void frmWizard::cmdRecentFileList_Click() {
@@ -70,9 +72,10 @@ void frmWizard::cmdRecentFileList_Click() {
 
 // Opens the file without changing the recent-file list.
 void frmWizard::mnuRecentFileList_Click(int Index) {
-  const std::string path = RecentFiles[static_cast<std::size_t>(Index)];
+  const std::string entry = RecentFiles[static_cast<std::size_t>(Index)];
+  const std::string path = platform::TextToPath(entry);
   if (!FileExists(path)) {
-    platform::MsgBox(LangText[606] + "\r\n" + path, mb::Critical | mb::SetForeground, AppTitle);
+    platform::MsgBox(LangText[606] + "\r\n" + entry, mb::Critical | mb::SetForeground, AppTitle);
   } else {
     const ProjectFileRead read = ReadProjectFile(path);
     if (read == ProjectFileRead::Loaded) {

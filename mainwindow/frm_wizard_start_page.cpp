@@ -6,9 +6,9 @@
 #include "mainwindow/frm_wizard.h"
 #include "platform/cp1252.h"
 #include "platform/messagebox.h"
-#include "platform/settings.h"
 #include "project/drawing.h"
 #include "project/shell_links.h"
+#include "project/stored_settings.h"
 
 namespace {
 
@@ -126,11 +126,14 @@ void frmWizard::imgFlag_Click() {
   PopupMenu(mnuLanguage);
 }
 
-// The choice applies at the next start; the closing question follows at once.
+// A stored choice applies at the next start; the closing question follows at once. A
+// choice that could not be stored changes nothing.
 void frmWizard::mnuLanguageList_Click(int Index) {
+  if (!SaveSettingOrTell("Appname", "Language", "ID", std::to_string(Index + 1))) {
+    return;
+  }
   platform::MsgBox(
       platform::Utf8ToCp1252("Anwendung beenden zum übernehmen/close Application to refresh !"),
       platform::mb::Information | platform::mb::SetForeground, "Spache/Language");
-  platform::SaveSetting("Appname", "Language", "ID", std::to_string(Index + 1));
   Unload();
 }

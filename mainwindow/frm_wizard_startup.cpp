@@ -6,6 +6,7 @@
 #include "platform/messagebox.h"
 #include "platform/settings.h"
 #include "project/program_state.h"
+#include "project/stored_settings.h"
 #include "project/version.h"
 #include "texts/form_texts.h"
 #include "texts/language_file.h"
@@ -128,7 +129,7 @@ void frmWizard::SetRowInputLimits() {
 void frmWizard::Form_Unload(int& Cancel) {
   // A store that cannot be written must not keep the program from ending.
   for (int i = 0; i < kRecentFileCount; ++i) {
-    platform::SaveSetting(AppTitle, "RecentFileList", RecentFileKey(i), RecentFiles[i]);
+    SaveSettingOrTell(AppTitle, "RecentFileList", RecentFileKey(i), RecentFiles[i]);
   }
   if (platform::MsgBox(LangText[586],
                        platform::mb::YesNo | platform::mb::Question | platform::mb::SetForeground,

@@ -8,17 +8,12 @@
 #include <array>
 #include <cerrno>
 #include <cstdlib>
+#include <system_error>
 
 #include "platform/cp1252.h"
 
 namespace platform {
 namespace {
-
-// Paths are Windows-1252 like every other text of the program; the file system
-// names files in UTF-8.
-std::string OsPath(const std::string& path) {
-  return Cp1252ToUtf8(path);
-}
 
 std::string& ProgramFolderOverride() {
   static std::string folder;
@@ -33,7 +28,7 @@ std::string ExecutableFolder() {
   }
   std::string path(buffer.data(), static_cast<std::size_t>(length));
   const auto slash = path.find_last_of('/');
-  return Utf8ToCp1252(slash == 0 ? "/" : path.substr(0, slash));
+  return slash == 0 ? "/" : path.substr(0, slash);
 }
 
 std::string BaseName(const std::string& path) {
@@ -72,6 +67,24 @@ std::string ResolvedTarget(const std::string& path) {
 
 }  // namespace
 
+// The file system names files in UTF-8.
+std::string PathToText(const std::string& path) {
+  return Utf8ToCp1252(path);
+}
+
+std::string TextToPath(const std::string& text) {
+  return Cp1252ToUtf8(text);
+}
+
+bool PathFitsText(const std::string& path) {
+  return FitsCp1252(path);
+}
+
+// The system's text is in the locale's encoding, UTF-8 on any current desktop.
+std::string ErrorText(int error) {
+  return Utf8ToCp1252(std::generic_category().message(error));
+}
+
 std::string ProgramFolder() {
   const std::string& folder = ProgramFolderOverride();
   return folder.empty() ? ExecutableFolder() : folder;
@@ -83,7 +96,7 @@ void SetProgramFolder(const std::string& folder) {
 
 bool FileExists(const std::string& path) {
   struct stat info {};
-  if (path.empty() || stat(OsPath(path).c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
+  if (path.empty() || stat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode)) {
     return false;
   }
   const std::string name = BaseName(path);
@@ -92,29 +105,29 @@ bool FileExists(const std::string& path) {
 
 bool FolderExists(const std::string& path) {
   struct stat info {};
-  return !path.empty() && stat(OsPath(path).c_str(), &info) == 0 && S_ISDIR(info.st_mode);
+  return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode);
 }
 
 bool MakeFolder(const std::string& path) {
-  return mkdir(OsPath(path).c_str(), 0777) == 0;
+  return mkdir(path.c_str(), 0777) == 0;
 }
 
 bool SetNormalAttributes(const std::string& path) {
   struct stat info {};
-  if (stat(OsPath(path).c_str(), &info) != 0) {
+  if (stat(path.c_str(), &info) != 0) {
     return false;
   }
-  return chmod(OsPath(path).c_str(), (info.st_mode & 07777) | S_IRUSR | S_IWUSR) == 0;
+  return chmod(path.c_str(), (info.st_mode & 07777) | S_IRUSR | S_IWUSR) == 0;
 }
 
 bool RemoveFile(const std::string& path) {
-  return unlink(OsPath(path).c_str()) == 0;
+  return unlink(path.c_str()) == 0;
 }
 
 bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxBytes) {
   // Without O_NONBLOCK the open of a named pipe waits for a writer for ever; only a
   // regular file is read, and reading one never waits.
-  const int fd = open(OsPath(path).c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  const int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
     return false;
   }
@@ -157,7 +170,7 @@ bool ReadFileBytes(const std::string& path, std::string& bytes, std::size_t maxB
 }
 
 bool WriteFileReplacing(const std::string& path, const std::string& bytes) {
-  const std::string target = ResolvedTarget(OsPath(path));
+  const std::string target = ResolvedTarget(path);
   mode_t mode = 0;
   struct stat info {};
   if (stat(target.c_str(), &info) == 0) {

@@ -5,6 +5,22 @@
 
 namespace platform {
 
+// Paths are the file system's own bytes, whatever the folders are named. Only where a
+// path is stored or shown as text does it become Windows-1252.
+
+// The path as text; a character that Windows-1252 lacks shows as "?", so the text
+// names another file and is never opened.
+std::string PathToText(const std::string& path);
+
+// The path that a text names.
+std::string TextToPath(const std::string& text);
+
+// True when PathToText keeps every character of the path.
+bool PathFitsText(const std::string& path);
+
+// The system's reason for an errno value, as text.
+std::string ErrorText(int error);
+
 // The folder of the running executable, without a trailing "/".
 std::string ProgramFolder();
 

@@ -7,7 +7,6 @@
 #include <utility>
 #include <vector>
 
-#include "platform/cp1252.h"
 #include "platform/files.h"
 
 namespace platform {
@@ -22,15 +21,11 @@ struct Entry {
   std::string value;
 };
 
-// "" when the folder's name cannot be held in Windows-1252: the name the program would
-// use is another folder's.
 std::string ConfigFolder() {
   const char* xdg = std::getenv("XDG_CONFIG_HOME");
   const char* home = std::getenv("HOME");
-  const std::string folder = xdg != nullptr && xdg[0] == '/'
-                                 ? std::string(xdg)
-                                 : std::string(home != nullptr ? home : ".") + "/.config";
-  return FitsCp1252(folder) ? Utf8ToCp1252(folder) : std::string();
+  return xdg != nullptr && xdg[0] == '/' ? std::string(xdg)
+                                         : std::string(home != nullptr ? home : ".") + "/.config";
 }
 
 bool IsSafeFileNameChar(char c) {
@@ -86,6 +81,7 @@ bool ReadStore(const std::string& path, std::vector<Entry>& entries) {
     return errno == ENOENT;
   }
   if (content.size() > kMaxStoreBytes) {
+    errno = EFBIG;
     return false;
   }
   std::string section;
@@ -155,10 +151,6 @@ bool MakeFolders(const std::string& folder) {
 }  // namespace
 
 std::string SettingsFilePath(const std::string& app) {
-  const std::string folder = ConfigFolder();
-  if (folder.empty()) {
-    return folder;
-  }
   std::string name;
   for (const char c : app) {
     name += IsSafeFileNameChar(c) ? c : '_';
@@ -166,7 +158,7 @@ std::string SettingsFilePath(const std::string& app) {
   if (name.empty() || name[0] == '.') {
     name = '_' + name;
   }
-  return folder + "/" + name + ".ini";
+  return ConfigFolder() + "/" + name + ".ini";
 }
 
 std::string GetSetting(const std::string& app, const std::string& section, const std::string& key,
@@ -186,7 +178,7 @@ bool SaveSetting(const std::string& app, const std::string& section, const std::
   const std::string path = SettingsFilePath(app);
   std::vector<Entry> entries;
   // Written over, a store that could not be read would lose every other setting.
-  if (path.empty() || !ReadStore(path, entries)) {
+  if (!ReadStore(path, entries)) {
     return false;
   }
   bool replaced = false;

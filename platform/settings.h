@@ -11,12 +11,11 @@ std::string GetSetting(const std::string& app, const std::string& section, const
                        const std::string& defaultValue);
 
 // False when the store cannot be written, or is there but cannot be read whole; the old
-// store then stays as it was.
+// store then stays as it was, and errno tells why.
 bool SaveSetting(const std::string& app, const std::string& section, const std::string& key,
                  const std::string& value);
 
-// The file that holds an application's settings; "" when the settings folder's name
-// holds a character outside Windows-1252 (no store then: defaults, nothing saved).
+// The file that holds an application's settings.
 std::string SettingsFilePath(const std::string& app);
 
 }  // namespace platform

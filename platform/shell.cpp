@@ -5,13 +5,9 @@
 
 #include <cerrno>
 
-#include "platform/cp1252.h"
-
 namespace platform {
 
 bool ShellOpen(const std::string& target, const std::string& workingFolder) {
-  const std::string argument = Cp1252ToUtf8(target);
-  const std::string folder = Cp1252ToUtf8(workingFolder);
   const pid_t child = fork();
   if (child < 0) {
     return false;
@@ -23,10 +19,10 @@ bool ShellOpen(const std::string& target, const std::string& workingFolder) {
     if (fork() != 0) {
       _exit(0);
     }
-    if (!folder.empty() && chdir(folder.c_str()) != 0) {
+    if (!workingFolder.empty() && chdir(workingFolder.c_str()) != 0) {
       _exit(127);
     }
-    const char* argv[] = {"xdg-open", argument.c_str(), nullptr};
+    const char* argv[] = {"xdg-open", target.c_str(), nullptr};
     execvp("xdg-open", const_cast<char* const*>(argv));
     _exit(127);
   }

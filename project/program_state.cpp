@@ -1,6 +1,8 @@
 #include "project/program_state.h"
 
 bool InfoShown = false;
+bool UnlistedPathTold = false;
+bool SettingFailureTold = false;
 std::string AscCodeResult;
 std::int16_t FilterStartCell = 0;
 std::int16_t ListRecordNo = 0;

@@ -9,6 +9,8 @@
 // Program-wide state shared between the main window and its dialogs.
 
 extern bool InfoShown;             // the connection-instructions window has been shown
+extern bool UnlistedPathTold;      // a path the recent-file list cannot hold has been told
+extern bool SettingFailureTold;    // a setting that could not be stored has been told
 extern std::string AscCodeResult;  // hex digits picked in the ASCII code chart
 extern std::int16_t FilterStartCell;
 

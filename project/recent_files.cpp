@@ -2,12 +2,16 @@
 
 #include <algorithm>
 
+#include "platform/files.h"
+#include "platform/messagebox.h"
 #include "project/paths.h"
 #include "project/program_state.h"
+#include "texts/text_table.h"
 
 namespace {
 
 constexpr int kMenuPathLength = 50;
+constexpr TextKey kUnlistedPathText = 619;
 
 RecentFileMenu*& Menu() {
   static RecentFileMenu* menu = nullptr;
@@ -30,6 +34,18 @@ void AddToRecentFiles(const std::string& sFile) {
   std::shift_right(RecentFiles.begin(), RecentFiles.end(), 1);
   RecentFiles[0] = sFile;
   RefreshRecentFileMenu();
+}
+
+void AddPathToRecentFiles(const std::string& path) {
+  if (platform::PathFitsText(path)) {
+    AddToRecentFiles(platform::PathToText(path));
+    return;
+  }
+  if (!UnlistedPathTold) {
+    UnlistedPathTold = true;
+    platform::MsgBox(LangText[kUnlistedPathText] + "\r\n" + platform::PathToText(path),
+                     platform::mb::Exclamation | platform::mb::SetForeground, AppTitle);
+  }
 }
 
 std::string ShortenPath(const std::string& sPath, int MaxLen) {
@@ -60,7 +76,7 @@ void RefreshRecentFileMenu() {
   }
   for (int i = 0; i < kRecentFileCount; ++i) {
     const std::string& entry = RecentFiles[static_cast<std::size_t>(i)];
-    if (!entry.empty() && FileExists(entry)) {
+    if (!entry.empty() && FileExists(platform::TextToPath(entry))) {
       menu->SetItemVisible(i, true);
       menu->SetItemCaption(i, ShortenPath(entry, kMenuPathLength));
     }

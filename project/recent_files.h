@@ -17,6 +17,10 @@ void SetRecentFileMenu(RecentFileMenu* menu);
 // dropped) and refreshes the menu.
 void AddToRecentFiles(const std::string& sFile);
 
+// Puts the file at path (the file system's bytes) at the top of RecentFiles as text. A
+// path that Windows-1252 cannot hold is left out, and told once per run.
+void AddPathToRecentFiles(const std::string& path);
+
 // A path cut to about MaxLen characters for a menu: its first three characters, "..."
 // and its tail, starting at a "/" where one lies in the tail.
 std::string ShortenPath(const std::string& sPath, int MaxLen);

@@ -1,5 +1,6 @@
 #include "project/shell_links.h"
 
+#include "platform/cp1252.h"
 #include "platform/files.h"
 #include "platform/messagebox.h"
 #include "platform/shell.h"
@@ -30,6 +31,11 @@ std::string MailLanguageSuffix(int languageId) {
   return languageId == 2 ? " EN" : " Language" + std::to_string(languageId);
 }
 
+// Addresses are the program's text; the handler takes UTF-8.
+void OpenAddress(const std::string& address, const std::string& workingFolder) {
+  platform::ShellOpen(platform::Cp1252ToUtf8(address), workingFolder);
+}
+
 }  // namespace
 
 std::array<std::string, 4> HelpFileCandidates(int languageId) {
@@ -52,16 +58,17 @@ void ShowHelpFile() {
       return;
     }
   }
-  platform::MsgBox(HelpNotFoundText(LanguageID) + "\r\n" + folder + "\r\n" + candidates[0],
-                   platform::mb::Information | platform::mb::SetForeground);
+  platform::MsgBox(
+      HelpNotFoundText(LanguageID) + "\r\n" + platform::PathToText(folder) + "\r\n" + candidates[0],
+      platform::mb::Information | platform::mb::SetForeground);
 }
 
 void OpenMakerWebPage() {
-  platform::ShellOpen(LangText[kMakerWebAddressText], kWebWorkingFolder);
+  OpenAddress(LangText[kMakerWebAddressText], kWebWorkingFolder);
 }
 
 void OpenDeveloperWebPage() {
-  platform::ShellOpen(kDeveloperWebAddress, kWebWorkingFolder);
+  OpenAddress(kDeveloperWebAddress, kWebWorkingFolder);
 }
 
 void SendSupportMail() {
@@ -69,6 +76,5 @@ void SendSupportMail() {
       AppTitle + " Version " + ProgramVersionText() + MailLanguageSuffix(LanguageID);
   const std::string body =
       IsGerman(LanguageID) ? "Sehr geehrte Damen und Herren, ..." : "Hello , ...";
-  platform::ShellOpen("mailto:" + kSupportMailAddress + "?subject=" + subject + "&body=" + body,
-                      "");
+  OpenAddress("mailto:" + kSupportMailAddress + "?subject=" + subject + "&body=" + body, "");
 }

@@ -154,6 +154,12 @@ constexpr std::array kMessages = {
     MessageText{616, "Projektbeschreibung"},
     // project file that cannot be saved, before its path and the system's reason
     MessageText{617, "Die Datei konnte nicht gespeichert werden !"},
+    // settings store that cannot take a setting, before its path and the system's reason
+    MessageText{618, "Die Einstellung konnte nicht gespeichert werden !"},
+    // path the recent-file list cannot hold, before the path
+    MessageText{619,
+                "Der Pfad enthält Zeichen außerhalb des Zeichensatzes Windows-1252 und wird "
+                "nicht in die Liste der zuletzt geöffneten Dateien aufgenommen !"},
     // file dialog: a name the program's code page cannot hold
     MessageText{620,
                 "Der Dateiname enthält Zeichen, die das Programm nicht verwenden kann !\r\n"

@@ -11,7 +11,7 @@ Cursor Cursor::Hand() {
 }
 
 Cursor Cursor::FromFile(const std::string& path, int hotX, int hotY) {
-  QPixmap image(ToQt(path));
+  QPixmap image(PathToQt(path));
   if (image.isNull()) {
     return Cursor(QCursor(Qt::ArrowCursor));
   }

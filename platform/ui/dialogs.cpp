@@ -117,7 +117,7 @@ FileDialogChoice ShowFileDialogBox(const FileDialogRequest& request) {
   if (!platform::FitsCp1252(chosen)) {
     return {.path = "", .outsideCodePage = true};
   }
-  return {.path = platform::Utf8ToCp1252(chosen)};
+  return {.path = chosen};
 }
 
 }  // namespace platform::ui

@@ -23,9 +23,9 @@ struct FileDialogRequest {
   bool confirmOverwrite = false;  // save: an existing file needs a yes
 };
 
-// What the dialog gave back, in the program's code page. A name with a character that
-// Windows-1252 lacks cannot be kept, as any file under the name the program would use
-// is another one: path is "" then and outsideCodePage is set.
+// What the dialog gave back, in the file system's bytes. A name with a character that
+// Windows-1252 lacks cannot be kept as text (the recent-file list, the messages): path
+// is "" then and outsideCodePage is set.
 struct FileDialogChoice {
   std::string path;  // "" when cancelled
   bool outsideCodePage = false;

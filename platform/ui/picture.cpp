@@ -5,7 +5,7 @@
 namespace platform::ui {
 
 Picture Picture::FromFile(const std::string& path) {
-  QImage image(ToQt(path));
+  QImage image(PathToQt(path));
   return Picture(image.isNull() ? QImage() : image.convertToFormat(QImage::Format_RGB32));
 }
 

@@ -1,5 +1,7 @@
 #include "platform/ui/qt_support.h"
 
+#include <QByteArray>
+#include <QFile>
 #include <array>
 #include <utility>
 
@@ -13,6 +15,10 @@ QString ToQt(const std::string& cp1252) {
 
 std::string FromQt(const QString& text) {
   return platform::Utf8ToCp1252(text.toStdString());
+}
+
+QString PathToQt(const std::string& path) {
+  return QFile::decodeName(QByteArray::fromStdString(path));
 }
 
 QColor FromColorRef(std::uint32_t colorRef) {

@@ -12,6 +12,8 @@ namespace platform::ui {
 
 QString ToQt(const std::string& cp1252);
 std::string FromQt(const QString& text);
+// A path in the file system's bytes, as Qt names files.
+QString PathToQt(const std::string& path);
 
 // False for a colour value that names no colour.
 bool ToQColor(OleColor color, QColor& result);

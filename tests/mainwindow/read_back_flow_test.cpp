@@ -359,28 +359,55 @@ INSTANTIATE_TEST_SUITE_P(
             "NoCopyNoQuestion", kStampB, false, true, MsgResult::Yes, {548}, true, Names::Kept}),
     [](const auto& info) { return std::string(info.param.name); });
 
-// A copy that exists but cannot be read is told with its reason, then treated as none:
-// no question, names kept.
-TEST_F(ReadBackFlowTest, UnreadableAutosaveCopyIsToldAndCountsAsNone) {
-  Connect({}, 0, 1);
+// A copy that exists but cannot be read is told with its reason, once per run also when
+// both ports read it, then treated as none: no question, names kept.
+struct UnreadableCase {
+  const char* name;
+  bool twoPorts;
+  std::vector<TextKey> boxes;  // 607 stands for 607, the path and the reason
+  friend void PrintTo(const UnreadableCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class UnreadableAutosaveCopy : public ReadBackFlowTest,
+                               public ::testing::WithParamInterface<UnreadableCase> {};
+
+TEST_P(UnreadableAutosaveCopy, IsToldOnceAndCountsAsNone) {
+  const UnreadableCase& c = GetParam();
+  Connect({}, c.twoPorts ? 2 : 0, 1);
   frmWizard& w = StartOnPage(1);
-  PrepareModule(kStampA, kStampB);
+  PrepareModule(kStampA, c.twoPorts ? kStampA : kStampB);
   // A regular file whose first byte cannot be read, even by root: memory at address 0.
-  const std::string path = WriteAutosaveCopy(kStampB, true);
+  const std::string path = WriteAutosaveCopy(c.twoPorts ? kStampA : kStampB, true);
   ASSERT_EQ(unlink(path.c_str()), 0);
   ASSERT_EQ(symlink("/proc/self/mem", path.c_str()), 0);
   std::string bytes;
   if (!platform::FileExists(path) || platform::ReadFileBytes(path, bytes, 1)) {
     GTEST_SKIP() << "no unreadable regular file on this system";
   }
+  w.chkTwoPort.SetValue(c.twoPorts ? 1 : 0);
   ClickSearch(w);
-  ASSERT_EQ(BoxTexts().size(), 2u);
-  EXPECT_TRUE(BoxTexts()[0].starts_with(LangText[607] + "\r\n" + path + "\r\n"));
-  EXPECT_GT(BoxTexts()[0].size(), (LangText[607] + "\r\n" + path + "\r\n").size());
-  EXPECT_EQ(BoxTexts()[1], LangText[548]);
-  EXPECT_TRUE(CmdRecords == WithSide(before, sample, false));
+  ASSERT_EQ(BoxTexts().size(), c.boxes.size());
+  for (std::size_t i = 0; i < c.boxes.size(); ++i) {
+    SCOPED_TRACE(i);
+    if (c.boxes[i] == 607) {
+      const std::string told = LangText[607] + "\r\n" + path + "\r\n";
+      EXPECT_TRUE(BoxTexts()[i].starts_with(told));
+      EXPECT_GT(BoxTexts()[i].size(), told.size()) << "with the reason";
+      EXPECT_EQ(ui.MessageBoxes()[i].icon, mb::Exclamation);
+      EXPECT_EQ(ui.MessageBoxes()[i].title, AppTitle);
+    } else {
+      EXPECT_EQ(BoxTexts()[i], LangText[c.boxes[i]]);
+    }
+  }
+  EXPECT_TRUE(CmdRecords == (c.twoPorts ? WithSide(WithSide(before, sample, false), sample, true)
+                                        : WithSide(before, sample, false)));
   EXPECT_EQ(ProjHeader.FileInfo.Read(), "in memory");
 }
+
+INSTANTIATE_TEST_SUITE_P(Ports, UnreadableAutosaveCopy,
+                         ::testing::Values(UnreadableCase{"OnePort", false, {607, 548}},
+                                           UnreadableCase{"BothPorts", true, {607, 548, 547}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // Answers as a module might give them: the three bytes before the flag block hold
 // anything, a command longer than the field, a short block.

@@ -214,16 +214,6 @@ TEST_F(ShutdownTest, RecentFilesAreStoredBeforeTheQuestion) {
   EXPECT_TRUE(w.Unload());
 }
 
-TEST_F(ShutdownTest, AStoreThatCannotBeWrittenDoesNotKeepTheProgramRunning) {
-  frmWizard& w = Start();
-  RecentFiles[0] = "/p/a.vrx";
-  const std::string blocked = program.File("not-a-folder");
-  std::ofstream(blocked) << "x";
-  setenv("XDG_CONFIG_HOME", blocked.c_str(), 1);
-  ui.QueueMessageBoxAnswer(MsgResult::Yes);
-  EXPECT_TRUE(w.Unload());
-}
-
 TEST_F(ShutdownTest, EndAnsweredNoKeepsTheWindowAndItsPage) {
   frmWizard& w = Start();
   Navigate(1);

@@ -27,6 +27,8 @@ WizardTest::WizardTest() {
   LanguageID = 0;
   RecentFiles.fill("");
   InfoShown = false;
+  UnlistedPathTold = false;
+  SettingFailureTold = false;
   ProjHeader = ProjectHeader{};
   CmdRecords = CommandRecordList{};
 }

@@ -4,6 +4,8 @@
 #include <sys/stat.h>
 
 #include <cerrno>
+#include <cstdlib>
+#include <filesystem>
 #include <string>
 #include <utility>
 
@@ -77,21 +79,26 @@ TEST(WriteFileReplacing, FailureLeavesTheSystemsReasonInErrno) {
   }
 }
 
-TEST(Files, Windows1252NamesAreUtf8OnDisk) {
-  TempFolder folder;
-  const std::string name = folder.File(
-      "\xDC"
-      "bung \x80.vrx");
-  ASSERT_TRUE(platform::WriteFileReplacing(name, "data"));
-  EXPECT_TRUE(std::filesystem::is_regular_file(folder.path() + "/\u00DCbung \u20AC.vrx"));
-  EXPECT_TRUE(platform::FileExists(name));
-  std::string content;
-  ASSERT_TRUE(platform::ReadFileBytes(name, content, kAnySize));
-  EXPECT_EQ(content, "data");
-  EXPECT_TRUE(platform::MakeFolder(folder.File("\xC4")));
-  EXPECT_TRUE(std::filesystem::is_directory(folder.path() + "/\u00C4"));
-  EXPECT_TRUE(platform::RemoveFile(name));
-  EXPECT_FALSE(std::filesystem::exists(folder.path() + "/\u00DCbung \u20AC.vrx"));
+// Whatever a folder is named, its path is the file system's bytes; "?" names another file.
+TEST(Files, PathsAreTheFileSystemsOwnBytes) {
+  TempFolder root;
+  for (const char* name :
+       {"\u0417\u0430\u0433\u0440\u0443\u0437\u043A\u0438", "\u00DCbung \u20AC"}) {
+    SCOPED_TRACE(name);
+    const std::string folder = root.File(name);
+    ASSERT_TRUE(platform::MakeFolder(folder));
+    EXPECT_TRUE(std::filesystem::is_directory(folder));
+    EXPECT_TRUE(platform::FolderExists(folder));
+    const std::string file = folder + "/p.vrx";
+    ASSERT_TRUE(platform::WriteFileReplacing(file, "data"));
+    EXPECT_TRUE(platform::FileExists(file));
+    std::string content;
+    ASSERT_TRUE(platform::ReadFileBytes(file, content, kAnySize));
+    EXPECT_EQ(content, "data");
+    EXPECT_TRUE(platform::RemoveFile(file));
+    EXPECT_FALSE(std::filesystem::exists(file));
+  }
+  EXPECT_FALSE(std::filesystem::exists(root.File("????????")));
 }
 
 TEST(ReadFileBytes, ReadsOnlyRegularFilesAndNeverWaits) {
@@ -136,6 +143,31 @@ TEST(ProgramFolder, CanBeRedirected) {
   EXPECT_EQ(platform::ProgramFolder(), "/tmp/x");
   platform::SetProgramFolder("");
   EXPECT_EQ(platform::ProgramFolder(), real);
+}
+
+// This test binary, copied into folders of any name and run there, finds itself there.
+TEST(ProgramFolder, IsTheFolderItRunsFromWhateverItsName) {
+  constexpr const char* kExpected = "PELVARON_EXPECTED_PROGRAM_FOLDER";
+  if (const char* expected = std::getenv(kExpected); expected != nullptr) {
+    EXPECT_EQ(platform::ProgramFolder(), expected);
+    return;
+  }
+  TempFolder root;
+  for (const char* name :
+       {"\u0417\u0430\u0433\u0440\u0443\u0437\u043A\u0438", "\u00DCbung mit Leerzeichen"}) {
+    SCOPED_TRACE(name);
+    const std::string folder = root.File(name);
+    ASSERT_TRUE(std::filesystem::create_directory(folder));
+    const std::string copy = folder + "/files_test";
+    std::filesystem::copy_file(std::filesystem::read_symlink("/proc/self/exe"), copy);
+    setenv(kExpected, folder.c_str(), 1);
+    const int status = std::system(
+        ("'" + copy +
+         "' --gtest_filter=ProgramFolder.IsTheFolderItRunsFromWhateverItsName >/dev/null")
+            .c_str());
+    unsetenv(kExpected);
+    EXPECT_EQ(status, 0);
+  }
 }
 
 }  // namespace

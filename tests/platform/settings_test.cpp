@@ -4,6 +4,7 @@
 #include <sys/stat.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
@@ -67,11 +68,14 @@ TEST_F(SettingsTest, NamedPipeAsStoreGivesDefaultsAtOnceAndStays) {
   std::string value;
   std::string device;
   bool saved = true;
+  int error = 0;
   EXPECT_TRUE(ReturnsPromptly(store, [&] {
     value = platform::GetSetting(kApp, "RecentFileList", "0", "d");
     device = platform::ComDevicePath("COM1", kApp);
     saved = platform::SaveSetting(kApp, "RecentFileList", "0", "x");
+    error = errno;
   }));
+  EXPECT_EQ(error, EINVAL);
   EXPECT_EQ(value, "d");
   EXPECT_EQ(device, "/dev/ttyS0");
   EXPECT_FALSE(saved);
@@ -84,6 +88,12 @@ TEST_F(SettingsTest, UnwritableStoreReportsFailure) {
   ASSERT_TRUE(platform::MakeFolder(folder_.path() + "/config"));
   ASSERT_TRUE(platform::MakeFolder(platform::SettingsFilePath(kApp)));
   EXPECT_FALSE(platform::SaveSetting(kApp, "RecentFileList", "0", "x"));
+  EXPECT_EQ(errno, EISDIR);
+  // A settings folder whose name is taken by a file.
+  ASSERT_TRUE(platform::WriteFileReplacing(folder_.path() + "/config/plain", ""));
+  setenv("XDG_CONFIG_HOME", (folder_.path() + "/config/plain/sub").c_str(), 1);
+  EXPECT_FALSE(platform::SaveSetting(kApp, "RecentFileList", "0", "x"));
+  EXPECT_EQ(errno, ENOTDIR);
   EXPECT_EQ(platform::GetSetting(kApp, "RecentFileList", "0", "d"), "d");
 }
 
@@ -95,10 +105,11 @@ TEST_F(SettingsTest, StoreThatCannotBeReadWholeIsNotWrittenOver) {
     const char* name;
     off_t size;
     std::filesystem::perms rights;
+    int error;
   };
   const Case cases[] = {
-      {"write-only", 0, std::filesystem::perms::owner_write},
-      {"larger than any store", off_t{17} << 20, std::filesystem::perms::owner_all},
+      {"write-only", 0, std::filesystem::perms::owner_write, EACCES},
+      {"larger than any store", off_t{17} << 20, std::filesystem::perms::owner_all, EFBIG},
   };
   ASSERT_TRUE(platform::MakeFolder(folder_.path() + "/config"));
   const std::string store = platform::SettingsFilePath(kApp);
@@ -108,6 +119,7 @@ TEST_F(SettingsTest, StoreThatCannotBeReadWholeIsNotWrittenOver) {
     std::filesystem::permissions(store, c.rights);
     EXPECT_EQ(platform::GetSetting(kApp, "RecentFileList", "0", "d"), "d");
     EXPECT_FALSE(platform::SaveSetting(kApp, "RecentFileList", "1", "/home/u/b.vrx"));
+    EXPECT_EQ(errno, c.error);
     std::filesystem::permissions(store, std::filesystem::perms::owner_all);
     std::string content;
     ASSERT_TRUE(platform::ReadFileBytes(store, content, kept.size()));
@@ -116,14 +128,33 @@ TEST_F(SettingsTest, StoreThatCannotBeReadWholeIsNotWrittenOver) {
   }
 }
 
-// The program would name another folder: nothing is read from it or made.
-TEST_F(SettingsTest, FolderNamedOutsideWindows1252HoldsNoStore) {
-  const std::string config = folder_.path() + "/\u03A9";
-  setenv("XDG_CONFIG_HOME", config.c_str(), 1);
-  EXPECT_EQ(platform::SettingsFilePath(kApp), "");
-  EXPECT_FALSE(platform::SaveSetting(kApp, "RecentFileList", "0", "x"));
-  EXPECT_EQ(platform::GetSetting(kApp, "RecentFileList", "0", "d"), "d");
-  EXPECT_TRUE(std::filesystem::is_empty(folder_.path()));
+// A settings folder is found by its own bytes, whatever it is named.
+TEST_F(SettingsTest, AnyFolderNameHoldsTheStore) {
+  struct Case {
+    const char* variable;  // the one set, the other unset
+    std::string folder;    // under the temporary folder
+    std::string store;     // the folder of the store
+  };
+  const std::string cyrillic = "\u0417\u0430\u0433\u0440\u0443\u0437\u043A\u0438";
+  const Case cases[] = {
+      {"XDG_CONFIG_HOME", "/" + cyrillic, "/" + cyrillic},
+      {"HOME", "/" + cyrillic, "/" + cyrillic + "/.config"},
+      {"XDG_CONFIG_HOME", "/\u00DCbung mit Leerzeichen", "/\u00DCbung mit Leerzeichen"},
+  };
+  const char* home = std::getenv("HOME");
+  const std::string oldHome = home != nullptr ? home : "";
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.folder + " " + c.variable);
+    unsetenv("XDG_CONFIG_HOME");
+    setenv(c.variable, (folder_.path() + c.folder).c_str(), 1);
+    const std::string store = folder_.path() + c.store + "/" + kApp + ".ini";
+    EXPECT_EQ(platform::SettingsFilePath(kApp), store);
+    ASSERT_TRUE(platform::SaveSetting(kApp, "Language", "ID", "3"));
+    EXPECT_EQ(platform::GetSetting(kApp, "Language", "ID", "2"), "3");
+    EXPECT_TRUE(std::filesystem::is_regular_file(store));
+    setenv("HOME", oldHome.c_str(), 1);
+  }
+  EXPECT_FALSE(std::filesystem::exists(folder_.path() + "/????????"));
 }
 
 TEST_F(SettingsTest, ApplicationNamesBecomeSafeFileNames) {

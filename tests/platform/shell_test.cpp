@@ -9,7 +9,7 @@ namespace {
 
 TEST(ShellOpen, PassesTheTargetAsOneUninterpretedArgument) {
   FakeOpener opener;
-  const std::string target = "mailto:a@example.com?subject=$(touch x); `id` & \"q\" * \xFC";
+  const std::string target = "mailto:a@example.com?subject=$(touch x); `id` & \"q\" * \u00FC";
   ASSERT_TRUE(platform::ShellOpen(target, opener.folder().path()));
   EXPECT_EQ(opener.WaitForLog(),
             "1|mailto:a@example.com?subject=$(touch x); `id` & \"q\" * \u00FC|" +

@@ -40,8 +40,8 @@ TEST(HarnessTest, FileDialogAnswersAndRequestsAreKept) {
     bool outsideCodePage;
   };
   const Expected expected[] = {
-      {"/tmp/\xC4\x80.vrx", false},
-      {"/tmp/\xC4\x80.vrx", false},
+      {"/tmp/\u00C4\u20AC.vrx", false},
+      {"/tmp/\u00C4\u20AC.vrx", false},
       {"", true},  // not "/tmp/?.vrx", which names another file
       {"", false},
   };
