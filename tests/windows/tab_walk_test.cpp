@@ -54,10 +54,7 @@ TEST_P(TabWalk, EveryStopIsShownEnabledAndOfUseOnTheKeyboard) {
   const WalkedWindow& walked = GetParam();
   std::unique_ptr<ui::Form> form = walked.open(ui);
   ASSERT_TRUE(QTest::qWaitForWindowActive(form->Window()));
-  std::vector<std::function<void(ui::Form&)>> states = walked.states;
-  if (states.empty()) {
-    states.push_back([](ui::Form&) {});
-  }
+  const std::vector<std::function<void(ui::Form&)>> states = StatesOf(walked);
   for (std::size_t s = 0; s < states.size(); ++s) {
     SCOPED_TRACE("state " + std::to_string(s));
     states[s](*form);
