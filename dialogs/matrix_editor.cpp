@@ -39,6 +39,7 @@ MatrixEditor::MatrixEditor(std::string name, int valueCount) : Form(std::move(na
   picStatus.SetToolTipText("");
   lblInfo.Click = [this](int Index) { lblInfo_Click(Index); };
   picStatus.KeyDown = [this](int& KeyCode, int Shift) { picStatus_KeyDown(KeyCode, Shift); };
+  picStatus.KeyUp = [this](int& KeyCode, int Shift) { picStatus_KeyUp(KeyCode, Shift); };
   picStatus.MouseDown = [this](int Button, int Shift, float X, float Y) {
     picStatus_MouseDown(Button, Shift, X, Y);
   };
@@ -65,6 +66,7 @@ void MatrixEditor::LayOutGrid() {
   picHold.SetFontSize(8.25);
   picStatus.Move(kGridLeft, kGridTop, kGridWidth + 2, kGridHeight + 2);
   picStatus.SetBorderStyle(1);
+  picStatus.SetTabStop(true);  // the cursor keys and Space work the grid
   picStatus.SetBackColor(RGB(255, 255, 255));
   shpCursor.Move(0, 0, kCellWidth, kCellHeight);
   shpCursor.SetBorderColor(RGB(128, 128, 255));
@@ -94,6 +96,7 @@ void MatrixEditor::ResetWindowState() {
   MoveCursorBox();
   DragOriginX = DragOriginY = DragEndX = DragEndY = 0;
   bandShown_ = false;
+  shiftAlone_ = false;
   HoverCol = HoverRow = 0;
   HoverText.clear();
   picHold.Cls();

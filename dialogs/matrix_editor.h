@@ -27,6 +27,7 @@ class MatrixEditor : public platform::ui::Form {
 
   void lblInfo_Click(int Index);
   void picStatus_KeyDown(int& KeyCode, int Shift);
+  void picStatus_KeyUp(int& KeyCode, int Shift);
   void picStatus_MouseDown(int Button, int Shift, float X, float Y);
   void picStatus_MouseMove(int Button, int Shift, float X, float Y);
   void picStatus_MouseUp(int Button, int Shift, float X, float Y);
@@ -86,9 +87,13 @@ class MatrixEditor : public platform::ui::Form {
   void RemoveBand();
   void FillDragRectangle();
   void ShowHoverText(float X, float Y);
+  // SelValue into the cursor cell, then all cells repainted when Repaint.
+  void WriteCursorCell(bool Repaint);
 
   // The grid's image; the grid keeps its size, so the surface is taken once.
   platform::Canvas* grid_ = nullptr;
   // A band is on the grid's image (its far corner may be (0, 0)).
   bool bandShown_ = false;
+  // Shift is down and no other key came since its press.
+  bool shiftAlone_ = false;
 };

@@ -32,12 +32,12 @@ bool IsCursorKey(int KeyCode) {
   return KeyCode >= ui::vb::KeyLeft && KeyCode <= ui::vb::KeyDown;
 }
 
-// Space writes the chosen value, and so does a key with Shift held: Shift alone, and a
-// cursor key with Shift, which paints a line. Ctrl and Alt paint nothing: alone, or
-// with a key that is no cursor key (Ctrl+C, Alt+Tab, an access key), they write nothing.
+// Space writes the chosen value, and so does a cursor key with Shift, Ctrl or Alt held,
+// which paints a line. Any other key writes nothing, with or without a shift key (Ctrl+C,
+// Alt+Tab, Shift+Tab, an access key). Shift alone writes too; it is known to be alone
+// only at its release (see picStatus_KeyUp).
 bool WritesCell(int KeyCode, int Shift) {
-  const bool ctrlOrAlt = (Shift & (ui::vb::CtrlMask | ui::vb::AltMask)) != 0;
-  return KeyCode == ui::vb::KeySpace || (Shift != 0 && (IsCursorKey(KeyCode) || !ctrlOrAlt));
+  return KeyCode == ui::vb::KeySpace || (Shift != 0 && IsCursorKey(KeyCode));
 }
 
 bool InGrid(std::int32_t X, std::int32_t Y) {
@@ -56,6 +56,15 @@ std::string OnOneLine(std::string text) {
 }  // namespace
 
 void MatrixEditor::picStatus_KeyDown(int& KeyCode, int Shift) {
+  if (KeyCode == ui::vb::KeyShift) {
+    shiftAlone_ = (Shift & (ui::vb::CtrlMask | ui::vb::AltMask)) == 0;
+    return;
+  }
+  // A line painted with Shift starts on the cell where Shift went down.
+  if (shiftAlone_ && IsCursorKey(KeyCode)) {
+    WriteCursorCell(false);
+  }
+  shiftAlone_ = false;
   switch (KeyCode) {
     case ui::vb::KeyLeft:
       CursorCol -= CursorCol >= 1 ? 1 : 0;
@@ -77,9 +86,23 @@ void MatrixEditor::picStatus_KeyDown(int& KeyCode, int Shift) {
       break;
   }
   if (WritesCell(KeyCode, Shift)) {
-    if (InGrid(CursorCol, CursorRow)) {
-      Cell(CursorCol, CursorRow) = static_cast<std::uint8_t>(SelValue);
-    }
+    WriteCursorCell(true);
+  }
+}
+
+// Shift released with no other key pressed since it went down.
+void MatrixEditor::picStatus_KeyUp(int& KeyCode, int) {
+  if (KeyCode == ui::vb::KeyShift && shiftAlone_) {
+    shiftAlone_ = false;
+    WriteCursorCell(true);
+  }
+}
+
+void MatrixEditor::WriteCursorCell(bool Repaint) {
+  if (InGrid(CursorCol, CursorRow)) {
+    Cell(CursorCol, CursorRow) = static_cast<std::uint8_t>(SelValue);
+  }
+  if (Repaint) {
     RedrawAll(true);
   }
 }

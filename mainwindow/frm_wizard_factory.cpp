@@ -19,6 +19,7 @@ void frmWizard::ConnectDeviceFlowHandlers() {
 }
 
 void frmWizard::CmdFactory_Click() {
+  const ui::FocusReturn focusBack(*this, cmdNavi[1]);
   SetMousePointer(ui::MousePointer::Hourglass);
   lblRunFind.SetVisible(true);
   PicPortParameter.SetVisible(true);

@@ -34,6 +34,7 @@ void frmWizard::cmdNavi_Click(int Index) {
     Unload();
     return;
   }
+  const ui::FocusReturn focusBack(*this, cmdNavi[1]);
   SetMousePointer(ui::MousePointer::Hourglass);
   const std::int16_t oldPage = WizardPage;
   MainPic[0].SetEnabled(false);

@@ -31,6 +31,7 @@ void frmWizard::ConnectProjectFileHandlers() {
 }
 
 void frmWizard::cmdLoadSave_Click(int Index) {
+  const ui::FocusReturn focusBack(*this, cmdNavi[1]);
   SetMousePointer(ui::MousePointer::Hourglass);
   const bool save = Index == 1;
   const std::string path =
@@ -67,6 +68,7 @@ void frmWizard::SaveProjectAs(const std::string& path) {
 }
 
 void frmWizard::cmdRecentFileList_Click() {
+  const ui::FocusReturn focusBack(*this, cmdNavi[1]);
   PopupMenu(mnuRFileList);
 }
 

@@ -142,6 +142,7 @@ struct frmWizard::ReadBackRun {
 };
 
 void frmWizard::cmdSearchCom_Click() {
+  const ui::FocusReturn focusBack(*this, cmdNavi[1]);
   SetMousePointer(ui::MousePointer::Hourglass);
   IsLoading = true;
   cmdSearchCom.SetEnabled(false);

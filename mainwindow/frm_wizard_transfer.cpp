@@ -94,6 +94,7 @@ void ShowRowError(const TransferRow& row) {
 }  // namespace
 
 void frmWizard::CmdTransmit_Click() {
+  const ui::FocusReturn focusBack(*this, cmdNavi[1]);
   SetMousePointer(ui::MousePointer::Hourglass);
   CmdTransmit.SetEnabled(false);
   lblFindModul.SetVisible(true);

@@ -28,7 +28,6 @@ std::string Frame::Caption() const {
 class PictureBox::Surface : public QWidget {
  public:
   Surface() {
-    setFocusPolicy(Qt::StrongFocus);
     image_ = QImage(1, 1, QImage::Format_RGB32);
     image_.fill(background_);
   }
@@ -123,6 +122,10 @@ platform::Canvas& PictureBox::Canvas() {
   canvasFont.underline = font.underline();
   canvas_->SetFont(canvasFont);
   return *canvas_;
+}
+
+void PictureBox::SetTabStop(bool tabStop) {
+  surface_->setFocusPolicy(tabStop ? Qt::StrongFocus : Qt::NoFocus);
 }
 
 void PictureBox::Cls() {

@@ -26,8 +26,8 @@ class PictureCanvas;
 
 // A picture area: a container that keeps a persistent image (its drawing surface,
 // the size of the control, filled with BackColor), raises mouse events with the
-// mouse captured by the control from press to release, key events and focus
-// events, and can take the keyboard focus.
+// mouse captured by the control from press to release, and key and focus events once
+// it is a tab stop.
 class PictureBox : public Control, public Container {
  public:
   PictureBox(Container& parent, std::string name, int index = -1);
@@ -45,6 +45,9 @@ class PictureBox : public Control, public Container {
   const Picture& GetPicture() const { return picture_; }
   // The surface as an image (for copies and tests).
   QImage Image() const;
+  // Only a tab stop takes the focus, by Tab or a click: a picture area with a job on
+  // the keyboard. None is at first.
+  void SetTabStop(bool tabStop);
   // 0 none, 1 a one-pixel fixed single border (the surface lies inside it).
   void SetBorderStyle(int style);
   int ScaleWidth() const;

@@ -113,7 +113,8 @@ bool ControlEvents::OnKeyPress(QObject* watched, QKeyEvent* event) {
   }
   const int shift = ShiftState(event->modifiers());
   int keyCode = VirtualKeyCode(event->key());
-  if (keyCode != 0 && control_.ParentForm().TakeDialogKey(keyCode, shift, &control_)) {
+  if (keyCode != 0 &&
+      control_.ParentForm().TakeDialogKey(keyCode, shift, &control_, event->isAutoRepeat())) {
     return true;
   }
   if (control_.KeyDown && keyCode != 0) {

@@ -43,7 +43,7 @@ void FormWindow::mouseMoveEvent(QMouseEvent* event) {
 void FormWindow::keyPressEvent(QKeyEvent* event) {
   int keyCode = VirtualKeyCode(event->key());
   const int shift = ShiftState(event->modifiers());
-  if (keyCode != 0 && !form_.TakeDialogKey(keyCode, shift, nullptr)) {
+  if (keyCode != 0 && !form_.TakeDialogKey(keyCode, shift, nullptr, event->isAutoRepeat())) {
     form_.Form_KeyDown(keyCode, shift);
   }
 }
@@ -101,7 +101,7 @@ void Form::SetTabPosition(Control& control, int position) {
   }
 }
 
-bool Form::TakeDialogKey(int KeyCode, int Shift, const Control* target) {
+bool Form::TakeDialogKey(int KeyCode, int Shift, const Control* target, bool repeated) {
   if ((KeyCode != vb::KeyReturn && KeyCode != vb::KeyEscape) ||
       (Shift & (vb::CtrlMask | vb::AltMask)) != 0) {
     return false;
@@ -113,12 +113,16 @@ bool Form::TakeDialogKey(int KeyCode, int Shift, const Control* target) {
     auto* button = dynamic_cast<CommandButton*>(control);
     if (button != nullptr &&
         (KeyCode == vb::KeyReturn ? button->IsDefault() : button->IsCancel())) {
-      button->PerformClick();
+      if (!repeated) {
+        button->PerformClick();
+      }
       return true;
     }
   }
   if (KeyCode == vb::KeyEscape && escapeCloses_) {
-    window_->close();
+    if (!repeated) {
+      window_->close();
+    }
     return true;
   }
   return false;

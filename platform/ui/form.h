@@ -87,8 +87,9 @@ class Form : public Container, public platform::FormTextTarget {
   // Escape and Return as a dialog takes them, before the control they are meant for
   // (null: the window itself): Escape clicks the Cancel button, or closes the window
   // when EscapeCloses is set; Return clicks the Default button, unless it is meant for
-  // a command button, which takes it itself. True when the key was taken.
-  bool TakeDialogKey(int KeyCode, int Shift, const Control* target);
+  // a command button, which takes it itself. A held key's repeats are taken and do
+  // nothing. True when the key was taken.
+  bool TakeDialogKey(int KeyCode, int Shift, const Control* target, bool repeated = false);
 
   // Registration of the form's named items (done by their constructors).
   void Register(NamedItem& item);

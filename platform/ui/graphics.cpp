@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 
 #include "platform/ui/qt_support.h"
 
@@ -89,8 +91,38 @@ void Shape::SetFilled(bool filled) {
   Widget()->update();
 }
 
+namespace {
+
+// A tab stop: Up, Down, PageUp and PageDown step it (Qt's own keys of a slider), and
+// while it has the focus its thumb is framed in the highlight colour.
+class FocusScrollBar : public QScrollBar {
+ public:
+  FocusScrollBar() : QScrollBar(Qt::Vertical) { setFocusPolicy(Qt::StrongFocus); }
+
+ protected:
+  void paintEvent(QPaintEvent* event) override {
+    QScrollBar::paintEvent(event);
+    if (!hasFocus()) {
+      return;
+    }
+    QStyleOptionSlider option;
+    initStyleOption(&option);
+    const QRect thumb =
+        style()->subControlRect(QStyle::CC_ScrollBar, &option, QStyle::SC_ScrollBarSlider, this);
+    QPainter painter(this);
+    painter.setPen(QPen(palette().color(QPalette::Highlight), kFocusMarkWidth));
+    painter.setBrush(Qt::NoBrush);
+    painter.drawRect(thumb.adjusted(1, 1, -2, -2));
+  }
+
+ private:
+  static constexpr int kFocusMarkWidth = 2;
+};
+
+}  // namespace
+
 VScrollBar::VScrollBar(Container& parent, std::string name, int index)
-    : Control(parent, std::move(name), index, new QScrollBar(Qt::Vertical)) {
+    : Control(parent, std::move(name), index, new FocusScrollBar) {
   auto* bar = static_cast<QScrollBar*>(Widget());
   bar->setRange(0, 32767);
   bar->setPageStep(1);

@@ -43,7 +43,9 @@ class Shape : public Control {
   bool filled_ = false;
 };
 
-// Every change of Value, from code or the user, fires Change.
+// Every change of Value, from code or the user, fires Change. A tab stop: Up, Down,
+// PageUp and PageDown step it by SmallChange or LargeChange, Home and End go to Min and
+// Max; its thumb is framed while it has the focus.
 class VScrollBar : public Control {
  public:
   VScrollBar(Container& parent, std::string name, int index = -1);

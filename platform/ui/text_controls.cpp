@@ -82,6 +82,7 @@ TextBox::TextBox(Container& parent, std::string name, int index, bool multiLine)
   InitColors(vbWindowText, vbWindowBackground);
   if (multiLine) {
     edit_ = static_cast<QPlainTextEdit*>(Widget());
+    edit_->setTabChangesFocus(true);  // Tab moves on, as from a single-line box
     ListenTo(edit_->viewport(), edit_);
     QObject::connect(edit_, &QPlainTextEdit::textChanged, edit_, [this] {
       CutToMaxLength();

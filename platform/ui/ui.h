@@ -6,6 +6,7 @@
 #include "platform/ui/containers.h"
 #include "platform/ui/control_array.h"
 #include "platform/ui/dialogs.h"
+#include "platform/ui/focus_return.h"
 #include "platform/ui/form.h"
 #include "platform/ui/graphics.h"
 #include "platform/ui/list_controls.h"

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QTest>
 #include <QWidget>
+#include <QWindow>
 #include <functional>
 #include <optional>
 #include <set>
@@ -202,6 +203,23 @@ Gesture InMatrixEditor(const MatrixEditorButton& editor, std::string name,
           std::move(shown), std::move(edit)};
 }
 
+// Chords through the window system, which sends the modifier's own press first; the
+// cells of row 0 that each paints with the chosen value 0.
+struct WindowChord {
+  const char* name;
+  Qt::Key key;
+  Qt::KeyboardModifiers modifiers;
+  std::vector<int> painted;
+};
+const WindowChord kWindowChords[] = {
+    {"ShiftTab", Qt::Key_Backtab, Qt::ShiftModifier, {}},
+    {"ShiftA", Qt::Key_A, Qt::ShiftModifier, {}},
+    {"ShiftAlone", Qt::Key_Shift, Qt::NoModifier, {0}},
+    {"ShiftRightPaintsFromWhereShiftWentDown", Qt::Key_Right, Qt::ShiftModifier, {0, 1}},
+    {"CtrlRightPaints", Qt::Key_Right, Qt::ControlModifier, {1}},
+    {"AltRightPaints", Qt::Key_Right, Qt::AltModifier, {1}},
+};
+
 void AddMatrixRows(std::vector<Gesture>& rows) {
   struct Chord {
     const char* name;
@@ -223,6 +241,28 @@ void AddMatrixRows(std::vector<Gesture>& rows) {
           },
           With(window)));
     }
+    for (const WindowChord& chord : kWindowChords) {
+      rows.push_back(InMatrixEditor(
+          editor, chord.name,
+          [chord](MatrixEditor& grid) {
+            ASSERT_TRUE(grid.picStatus.HasFocus());
+            QTest::keyClick(grid.Window()->windowHandle(), chord.key, chord.modifiers);
+            EXPECT_EQ(grid.picStatus.HasFocus(), chord.key != Qt::Key_Backtab);
+          },
+          With(window),
+          [cells = editor.cells, painted = chord.painted](ProjectHeader&,
+                                                          CommandRecordList& records) {
+            for (const int column : painted) {
+              (records[0].*cells)[column] = 0;
+            }
+          }));
+    }
+    rows.push_back(InMatrixEditor(
+        editor, "CtrlEscapeKeepsItOpen",
+        [](MatrixEditor& grid) {
+          KeysAndWheel::Press(grid.picStatus, vb::KeyEscape, vb::CtrlMask);
+        },
+        With(window)));
     // Painting with Shift still writes the chosen value 0 as the cursor moves.
     rows.push_back(InMatrixEditor(
         editor, "ShiftRightPaints",
@@ -247,28 +287,29 @@ void AddMatrixRows(std::vector<Gesture>& rows) {
 }
 
 // The instructions window as it opens on the way to page 1.
-Gesture InInstructions(std::string name, int keyCode) {
+Gesture InInstructions(std::string name, int keyCode, int shift = 0, Windows shown = kMain) {
   return {"Instructions" + name,
           1,
-          [keyCode](KeysAndWheel& t, frmWizard& w) {
+          [keyCode, shift](KeysAndWheel& t, frmWizard& w) {
             t.Navigate(0);
             InfoShown = false;
-            t.ui.QueueModalFormAction([&t, keyCode](ui::Form& form) {
+            t.ui.QueueModalFormAction([&t, keyCode, shift](ui::Form& form) {
               ASSERT_TRUE(BecomesActive(form));
               auto& info = static_cast<frmInfo&>(form);
               info.Text1.SetFocus();
-              KeysAndWheel::Press(info.Text1, keyCode);
+              KeysAndWheel::Press(info.Text1, keyCode, shift);
               t.NoteShown();
             });
             t.Navigate(1);
             EXPECT_EQ(w.WizardPage, 1);
           },
-          kMain,
+          std::move(shown),
           {}};
 }
 
 // The description window with a word typed at the end of its box.
-Gesture InDescription(std::string name, std::function<void(frmFileInfo&)> close, bool stores) {
+Gesture InDescription(std::string name, std::function<void(frmFileInfo&)> close, bool stores,
+                      Windows shown = kMain) {
   Edit edit;
   if (stores) {
     edit = [](ProjectHeader& header, CommandRecordList&) {
@@ -285,7 +326,7 @@ Gesture InDescription(std::string name, std::function<void(frmFileInfo&)> close,
             testing_ui::TypeText(info.txtDescription, ", typed");
             close(info);
           },
-          kMain, std::move(edit)};
+          std::move(shown), std::move(edit)};
 }
 
 // The list editor on the Rx-COM1 list, opened from page 1 with the focus in the first
@@ -364,8 +405,37 @@ std::vector<Gesture> Gestures() {
        },
        kMain,
        {}},
+      // A held Return clicks the focused button once: Next turns one page.
+      {"HeldReturnOnNextTurnsOnePage",
+       2,
+       [](KeysAndWheel&, frmWizard& w) {
+         w.cmdNavi[1].SetFocus();
+         QWindow* window = w.Window()->windowHandle();
+         for (const bool repeat : {false, true, true, true}) {
+           QTest::simulateEvent(window, true, Qt::Key_Return, {}, "\r", repeat);
+         }
+         QTest::simulateEvent(window, false, Qt::Key_Return, {}, "\r", false);
+         EXPECT_EQ(w.WizardPage, 3);
+       },
+       kMain,
+       {}},
       InInstructions("Return", vb::KeyReturn),
       InInstructions("Escape", vb::KeyEscape),
+      InInstructions("AltReturnKeepsThemOpen", vb::KeyReturn, vb::AltMask, With("frmInfo")),
+      InDescription(
+          "CtrlEscapeKeepsItOpen",
+          [](frmFileInfo& info) {
+            KeysAndWheel::Press(info.txtDescription, vb::KeyEscape, vb::CtrlMask);
+          },
+          false, With("frmFileInfo")),
+      // Tab leaves the box for OK and types nothing into it.
+      InDescription(
+          "TabMovesToOk",
+          [](frmFileInfo& info) {
+            QTest::keyClick(info.Window()->windowHandle(), Qt::Key_Tab);
+            KeysAndWheel::Press(info.cmdOk, vb::KeyReturn);
+          },
+          true),
       InDescription(
           "Escape",
           [](frmFileInfo& info) { KeysAndWheel::Press(info.txtDescription, vb::KeyEscape); },

@@ -218,5 +218,61 @@ TEST_F(ListsTest, ScrollBarRefusesAValueOutsideItsRange) {
   EXPECT_EQ(form.clicks, (std::vector<std::string>{"scroll1", "scroll7", "scroll0"}));
 }
 
+// A dialog with a Default and a Cancel button, and a text box.
+class DialogKeysForm : public Form {
+ public:
+  DialogKeysForm() : Form("frmDialogKeys") {
+    SetClientSize(300, 100);
+    txtName.Move(10, 10, 120, 22);
+    cmdOK.Move(10, 40, 80, 25);
+    cmdCancel.Move(100, 40, 80, 25);
+    cmdOK.SetDefault(true);
+    cmdCancel.SetCancel(true);
+    cmdOK.Click = [this] { clicks.push_back("ok"); };
+    cmdCancel.Click = [this] { clicks.push_back("cancel"); };
+  }
+  TextBox txtName{*this, "txtName"};
+  CommandButton cmdOK{*this, "cmdOK"};
+  CommandButton cmdCancel{*this, "cmdCancel"};
+  std::vector<std::string> clicks;
+};
+
+struct HeldKey {
+  const char* name;
+  Control& (*focus)(DialogKeysForm&);
+  Qt::Key key;
+  Qt::KeyboardModifiers modifiers;
+  std::vector<std::string> clicks;
+};
+
+// A key held down, as the window system sends it: the press, its repeats, the release.
+// Each key acts once however long it is held, and Ctrl or Alt make it no dialog key.
+TEST_F(InputDispatchTest, AHeldDialogKeyActsOnceAndCtrlOrAltMakeItNone) {
+  const auto name = [](DialogKeysForm& f) -> Control& { return f.txtName; };
+  const auto cancel = [](DialogKeysForm& f) -> Control& { return f.cmdCancel; };
+  const HeldKey kKeys[] = {
+      {"Return in the box", name, Qt::Key_Return, Qt::NoModifier, {"ok"}},
+      {"Escape in the box", name, Qt::Key_Escape, Qt::NoModifier, {"cancel"}},
+      {"Return on a button", cancel, Qt::Key_Return, Qt::NoModifier, {"cancel"}},
+      {"Alt+Return", name, Qt::Key_Return, Qt::AltModifier, {}},
+      {"Ctrl+Return", name, Qt::Key_Return, Qt::ControlModifier, {}},
+      {"Ctrl+Escape", name, Qt::Key_Escape, Qt::ControlModifier, {}},
+      {"Alt+Escape", name, Qt::Key_Escape, Qt::AltModifier, {}},
+  };
+  for (const HeldKey& held : kKeys) {
+    DialogKeysForm form;
+    form.Show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(form.Window()));
+    held.focus(form).SetFocus();
+    QWindow* window = form.Window()->windowHandle();
+    const QString text = held.key == Qt::Key_Return ? QStringLiteral("\r") : QString(QChar(27));
+    for (const bool repeat : {false, true, true, true}) {
+      QTest::simulateEvent(window, true, held.key, held.modifiers, text, repeat);
+    }
+    QTest::simulateEvent(window, false, held.key, held.modifiers, text, false);
+    EXPECT_EQ(form.clicks, held.clicks) << held.name;
+  }
+}
+
 }  // namespace
 }  // namespace platform::ui

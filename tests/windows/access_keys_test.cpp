@@ -86,10 +86,7 @@ TEST_P(AccessKeys, NoTwoControlsShownTogetherShareOne) {
     LoadLanguage(language);
     ASSERT_EQ(LanguageID, language);
     std::unique_ptr<ui::Form> form = walked.open(ui);
-    std::vector<std::function<void(ui::Form&)>> states = walked.states;
-    if (states.empty()) {
-      states.push_back([](ui::Form&) {});
-    }
+    const std::vector<std::function<void(ui::Form&)>> states = StatesOf(walked);
     for (std::size_t s = 0; s < states.size(); ++s) {
       states[s](*form);
       std::map<QString, std::string> owners;

@@ -63,3 +63,10 @@ const std::vector<WalkedWindow>& WalkedWindows() {
   };
   return windows;
 }
+
+std::vector<std::function<void(platform::ui::Form&)>> StatesOf(const WalkedWindow& window) {
+  if (window.states.empty()) {
+    return {[](platform::ui::Form&) {}};
+  }
+  return window.states;
+}

@@ -33,3 +33,5 @@ WalkedWindow Walk(std::string name, std::function<void()> prepare = {}) {
 
 // Every window of the program.
 const std::vector<WalkedWindow>& WalkedWindows();
+// The window's states; one that leaves it as it opened when it lists none.
+std::vector<std::function<void(platform::ui::Form&)>> StatesOf(const WalkedWindow& window);

@@ -134,10 +134,7 @@ TEST_P(WindowWalk, EveryControlTakesTheMouse) {
   ASSERT_TRUE(form->IsLoaded());
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form->Window()));
   Watch(*form);
-  std::vector<std::function<void(ui::Form&)>> states = walked.states;
-  if (states.empty()) {
-    states.push_back([](ui::Form&) {});
-  }
+  const std::vector<std::function<void(ui::Form&)>> states = StatesOf(walked);
   for (std::size_t s = 0; s < states.size(); ++s) {
     SCOPED_TRACE("state " + std::to_string(s));
     states[s](*form);
