@@ -308,7 +308,7 @@ const UserEdit kUserEdits[] = {
 };
 
 // Single line and multi-line alike; the program's own texts, also one set by the Change
-// handler of the user's edit, are no edits.
+// handler of the user's edit, are no edits. The context menu takes no focus.
 TEST_F(EventsTest, EditedComesForEveryUserEditAndNeverForSetText) {
   form.Show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(form.Window()));
@@ -316,7 +316,9 @@ TEST_F(EventsTest, EditedComesForEveryUserEditAndNeverForSetText) {
     for (const UserEdit& row : kUserEdits) {
       SCOPED_TRACE(std::string(box->Name()) + ": " + row.name);
       std::vector<std::string> edited;
+      int lost = 0;
       box->Edited = [&] { edited.push_back(box->Text()); };
+      box->LostFocus = [&] { ++lost; };  // a context menu keeps the user in the box
       box->SetText("abc");
       box->SetFocus();
       box->SetSelStart(3);
@@ -328,9 +330,12 @@ TEST_F(EventsTest, EditedComesForEveryUserEditAndNeverForSetText) {
       EXPECT_EQ(box->Text(), row.result);
       ASSERT_FALSE(edited.empty());
       EXPECT_EQ(edited.back(), row.result);
+      EXPECT_EQ(lost, 0);
       edited.clear();
       box->SetText("set by the program");
       EXPECT_TRUE(edited.empty());
+      box->Edited = nullptr;
+      box->LostFocus = nullptr;
     }
   }
   std::vector<std::string> edited;
