@@ -113,6 +113,24 @@ void Choose(ui::TextBox& box, const char* item) {
   EXPECT_TRUE(uitest::ChooseFromContextMenu(box, item)) << item;
 }
 
+void SelectAll(QWindow* window) {
+  QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
+}
+
+// Select All and the item from the context menu, against Ctrl+A and the key.
+Input EmptyingTheBox(const char* name, const char* item, Qt::Key key) {
+  return {name,
+          [item](ui::TextBox& box, const std::string&) {
+            Choose(box, "Select All");
+            Choose(box, item);
+          },
+          [key](QWindow* window, const std::string&) {
+            SelectAll(window);
+            QTest::keyClick(window, key);
+          },
+          true};
+}
+
 // Each given with the caret at the end of the box's text.
 const Input kInputs[] = {
     {"typing",
@@ -127,30 +145,12 @@ const Input kInputs[] = {
        Choose(box, "Paste");
      },
      [](QWindow* window, const std::string& text) {
-       QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
+       SelectAll(window);
        Type(window, text);
      },
      true},
-    {"context menu Select All, Cut",
-     [](ui::TextBox& box, const std::string&) {
-       Choose(box, "Select All");
-       Choose(box, "Cut");
-     },
-     [](QWindow* window, const std::string&) {
-       QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
-       QTest::keyClick(window, Qt::Key_Backspace);
-     },
-     true},
-    {"context menu Select All, Delete",
-     [](ui::TextBox& box, const std::string&) {
-       Choose(box, "Select All");
-       Choose(box, "Delete");
-     },
-     [](QWindow* window, const std::string&) {
-       QTest::keyClick(window, Qt::Key_A, Qt::ControlModifier);
-       QTest::keyClick(window, Qt::Key_Delete);
-     },
-     true},
+    EmptyingTheBox("context menu Select All, Cut", "Cut", Qt::Key_Backspace),
+    EmptyingTheBox("context menu Select All, Delete", "Delete", Qt::Key_Delete),
     {"a key, then context menu Undo",
      [](ui::TextBox& box, const std::string&) {
        Type(box.Widget()->window()->windowHandle(), "7");

@@ -304,18 +304,14 @@ void MouseRelease(Control& control, int button, int x, int y, int shift) {
 }
 
 bool ChooseFromContextMenu(Control& box, const std::string& item, int x, int y) {
-  constexpr int kPollsBeforeGivingUp = 200;
+  constexpr int kMenuWaitMs = 10000;  // a loaded machine may be slow to bring the menu
   bool chosen = false;
-  int polls = 0;
   QTimer poll;
   poll.setInterval(5);
   // The menu runs its own event loop: look for it from there.
   QObject::connect(&poll, &QTimer::timeout, [&] {
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
     if (menu == nullptr) {
-      if (++polls == kPollsBeforeGivingUp) {
-        poll.stop();
-      }
       return;
     }
     poll.stop();
@@ -331,7 +327,7 @@ bool ChooseFromContextMenu(Control& box, const std::string& item, int x, int y) 
   MousePress(box, 2, x, y);
   MouseRelease(box, 2, x, y);
   // The window system may bring the menu's event after the click.
-  static_cast<void>(QTest::qWaitFor([&] { return !poll.isActive(); }));
+  static_cast<void>(QTest::qWaitFor([&] { return !poll.isActive(); }, kMenuWaitMs));
   return chosen;
 }
 
