@@ -86,20 +86,17 @@ void frmList::ConnectHandlers() {
   VScroll1.Change = [this] { VScroll1_Change(); };
   imgUpDownList.Click = [this](int Index) { imgUpDownList_Click(Index); };
   txtUserHEX.Change = [this](int Index) { txtUserHEX_Change(Index); };
+  txtUserHEX.Edited = [this](int Index) { txtUserHEX_Edited(Index); };
   txtUserHEX.KeyUp = [this](int Index, int& KeyCode, int Shift) {
     txtUserHEX_KeyUp(Index, KeyCode, Shift);
   };
   txtUserHEX.LostFocus = [this](int Index) { txtUserHEX_LostFocus(Index); };
   txtUserHEX.KeyPress = [this](int Index, int& KeyAscii) { txtUserHEX_KeyPress(Index, KeyAscii); };
   txtUserHEX.DblClick = [this](int Index) { txtUserHEX_DblClick(Index); };
-  txtUserASC.KeyUp = [this](int Index, int& KeyCode, int Shift) {
-    txtUserASC_KeyUp(Index, KeyCode, Shift);
-  };
+  txtUserASC.Edited = [this](int Index) { txtUserASC_Edited(Index); };
   txtUserASC.KeyPress = [this](int Index, int& KeyAscii) { txtUserASC_KeyPress(Index, KeyAscii); };
   txtInfo.KeyPress = [this](int Index, int& KeyAscii) { txtInfo_KeyPress(Index, KeyAscii); };
-  txtInfo.KeyUp = [this](int Index, int& KeyCode, int Shift) {
-    txtInfo_KeyUp(Index, KeyCode, Shift);
-  };
+  txtInfo.Edited = [this](int Index) { txtInfo_Edited(Index); };
   cmdAscHex.Click = [this](int Index) { cmdAscHex_Click(Index); };
   cmdOK.Click = [this] { cmdOK_Click(); };
 }
@@ -146,8 +143,9 @@ void frmList::Form_Unload(int&) {
   SaveSettingOrTell(AppTitle, "AscFill", "On", chkDesc.Value() == ui::vb::Checked ? "1" : "0");
 }
 
-// The HEX boxes' change handling stores the rows (the Tx-COM1 list into the back answers
-// too); showing a row renames nothing.
+// A row whose HEX box gets a new command stores it again, which copies the Tx-COM1 list
+// into the back answers; a row without command, or one showing the command the row
+// showed before, stores nothing. Showing a row renames nothing.
 void frmList::ShowPage() {
   SetMousePointer(ui::MousePointer::Hourglass);
   showingPage_ = true;
@@ -155,24 +153,27 @@ void frmList::ShowPage() {
     const int r = 8 * Page() + i;
     lblNumber[i].SetCaption(std::to_string(r + 1));
     std::string info;
+    std::string cmd;
     std::string hex;
     bool kept = false;
     if (const std::optional<ListFields> fields = FieldsOf(CmdRecords[r], ListKind)) {
       info = fields->Info->Read();
-      const std::string cmd = fields->Cmd->Left(*fields->Len);
+      cmd = fields->Cmd->Left(*fields->Len);
       kept = !IsEditorCommand(*fields->Len, cmd);
       if (FilterHexDigits(cmd, true).size() == cmd.size()) {
         hex = FormatHex(cmd, false);
       }
     }
     txtInfo[i].SetText(info);
-    // The change handling that setting the text runs stores the row by what it keeps;
-    // the digits are those the box holds once its limit has cut the text.
-    shown_[i].Show(FormatHex(hex, true), kept);
+    const std::string before = txtUserHEX[i].Text();
     txtUserHEX[i].SetText(hex);
+    // The digits are those the box holds once its limit has cut the text.
     shown_[i].Show(FormatHex(txtUserHEX[i].Text(), true), kept);
     // The same HEX text runs no change handling: the ASCII box is made true here too.
     ShowAsciiOfRow(i);
+    if (!cmd.empty() && txtUserHEX[i].Text() != before) {
+      StoreRow(i);
+    }
   }
   showingPage_ = false;
   SetMousePointer(ui::MousePointer::Default);
@@ -194,8 +195,10 @@ void frmList::imgUpDownList_Click(int Index) {
 void frmList::cmdAscHex_Click(int Index) {
   frmAscCode chart;
   chart.ShowModal(this);
-  if (!TrimBlanks(AscCodeResult).empty()) {
-    txtUserHEX[Index].SetText(FormatHex(AscCodeResult, false));
+  const std::string picked = FormatHex(AscCodeResult, false);
+  if (!TrimBlanks(AscCodeResult).empty() && txtUserHEX[Index].Text() != picked) {
+    txtUserHEX[Index].SetText(picked);
+    txtUserHEX_Edited(Index);
   }
 }
 

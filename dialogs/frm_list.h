@@ -34,14 +34,15 @@ class frmList : public platform::ui::Form {
   void VScroll1_Change();
   void imgUpDownList_Click(int Index);
   void txtUserHEX_Change(int Index);
+  void txtUserHEX_Edited(int Index);
   void txtUserHEX_KeyUp(int Index, int& KeyCode, int Shift);
   void txtUserHEX_LostFocus(int Index);
   void txtUserHEX_KeyPress(int Index, int& KeyAscii);
   void txtUserHEX_DblClick(int Index);
-  void txtUserASC_KeyUp(int Index, int& KeyCode, int Shift);
+  void txtUserASC_Edited(int Index);
   void txtUserASC_KeyPress(int Index, int& KeyAscii);
   void txtInfo_KeyPress(int Index, int& KeyAscii);
-  void txtInfo_KeyUp(int Index, int& KeyCode, int Shift);
+  void txtInfo_Edited(int Index);
   void StoreRow(int Row);
   void cmdAscHex_Click(int Index);
   void cmdOK_Click();

@@ -1,5 +1,5 @@
 // The three boxes of a row: hex pairs, ASCII text and description, kept consistent
-// while the user types, and the row stored into the list at every change.
+// while the user edits them, and the row stored into the list at every edit.
 #include <cmath>
 #include <cstring>
 #include <optional>
@@ -27,8 +27,7 @@ void SetChangedText(ui::TextBox& box, const std::string& text) {
 
 }  // namespace
 
-// Tidying the blanks, filtering what is no hex, or rewriting the same bytes from the
-// ASCII box is no new command; a page being shown is none either.
+// Whatever set the text, the ASCII box follows; only the user's edit stores the row.
 void frmList::txtUserHEX_Change(int Index) {
   ui::TextBox& hex = txtUserHEX[Index];
   const std::string filtered = FilterHexDigits(hex.Text(), false);
@@ -38,21 +37,22 @@ void frmList::txtUserHEX_Change(int Index) {
     hex.SetSelStart(caret);
     return;
   }
-  const bool commandEdited = !showingPage_ && shown_[Index].Note(FormatHex(hex.Text(), true));
   ShowAsciiOfRow(Index);
-  if (commandEdited) {
-    DescriptionFollowsAscii(Index);
-  }
-  int key = 0;
-  txtUserHEX_KeyUp(Index, key, 0);
 }
 
+// Tidying the blanks is no new command: the description follows only new digits.
+void frmList::txtUserHEX_Edited(int Index) {
+  if (shown_[Index].Note(FormatHex(txtUserHEX[Index].Text(), true))) {
+    DescriptionFollowsAscii(Index);
+  }
+  StoreRow(Index);
+}
+
+// The Enter that moved the focus here from the ASCII box tidies the pairs.
 void frmList::txtUserHEX_KeyUp(int Index, int& KeyCode, int) {
-  ShowAsciiOfRow(Index);
   if (KeyCode == ui::vb::KeyReturn) {
     txtUserHEX_LostFocus(Index);
   }
-  StoreRow(Index);
 }
 
 void frmList::ShowAsciiOfRow(int Row) {
@@ -106,18 +106,16 @@ void frmList::txtUserHEX_DblClick(int Index) {
   ascii.SetFocus();
 }
 
-// Only a text the user changed converts: a key that leaves it as the box was given it
-// (a caret move, a modifier, the Tab that brought the focus) would otherwise turn every
-// byte 00 into 7C and rename the row.
-void frmList::txtUserASC_KeyUp(int Index, int&, int) {
+// Only a text that differs from what the box was given converts: a paste of the same
+// text would otherwise turn every byte 00 into 7C and rename the row.
+void frmList::txtUserASC_Edited(int Index) {
   const ui::TextBox& ascii = txtUserASC[Index];
   if (!shown_[Index].AsciiEdited(ascii.Text())) {
     return;
   }
   SetChangedText(txtUserHEX[Index], AsciiToHex(ascii.Text(), false));
   shown_[Index].ShowAscii(ascii.Text());
-  DescriptionFollowsAscii(Index);
-  StoreRow(Index);
+  txtUserHEX_Edited(Index);
   if (ascii.Text().find('|') != std::string::npos) {
     platform::MsgBox(LangText[515]);
   }
@@ -135,13 +133,13 @@ void frmList::txtInfo_KeyPress(int Index, int& KeyAscii) {
   }
 }
 
-void frmList::txtInfo_KeyUp(int Index, int&, int) {
+void frmList::txtInfo_Edited(int Index) {
   StoreRow(Index);
 }
 
 // The Tx-COM1 list is stored into the back-answer list as well, a command kept as
-// stored included. A page being shown stores no name it merely shows, and a key or a
-// focus move that changes no field stores nothing.
+// stored included. A page being shown stores no name it merely shows, and an edit that
+// leaves every field as it was stores nothing.
 void frmList::StoreRow(int Row) {
   if (Row < 0 || Row > 7) {
     return;

@@ -39,15 +39,12 @@ void EditListOfRow(frmWizard& w, int row, std::int16_t kind) {
 
 void frmWizard::ConnectLinkPage2Handlers() {
   txtInfo.KeyPress = [this](int Index, int& KeyAscii) { txtInfo_KeyPress(Index, KeyAscii); };
-  txtInfo.KeyUp = [this](int Index, int& KeyCode, int Shift) {
-    txtInfo_KeyUp(Index, KeyCode, Shift);
-  };
+  txtInfo.Edited = [this](int Index) { txtInfo_Edited(Index); };
   txtUserASC.KeyPress = [this](int Index, int& KeyAscii) { txtUserASC_KeyPress(Index, KeyAscii); };
-  txtUserASC.KeyUp = [this](int Index, int& KeyCode, int Shift) {
-    txtUserASC_KeyUp(Index, KeyCode, Shift);
-  };
+  txtUserASC.Edited = [this](int Index) { txtUserASC_Edited(Index); };
   txtUserHEX.KeyPress = [this](int Index, int& KeyAscii) { txtUserHEX_KeyPress(Index, KeyAscii); };
   txtUserHEX.Change = [this](int Index) { txtUserHEX_Change(Index); };
+  txtUserHEX.Edited = [this](int Index) { txtUserHEX_Edited(Index); };
   txtUserHEX.KeyUp = [this](int Index, int& KeyCode, int Shift) {
     txtUserHEX_KeyUp(Index, KeyCode, Shift);
   };
@@ -106,8 +103,8 @@ void frmWizard::txtInfo_KeyPress(int Index, int& KeyAscii) {
   MoveOnEnter(KeyAscii, txtUserASC[Index]);
 }
 
-// A key that changes no field, the Tab that brought the focus among them, stores nothing.
-void frmWizard::txtInfo_KeyUp(int Index, int&, int) {
+// A name edited back to the stored one stores nothing.
+void frmWizard::txtInfo_Edited(int Index) {
   if (!IsRefreshing && EntryEdited(Page2Rows(*this), Index)) {
     StoreLinkRow1(Index);
   }
@@ -117,27 +114,34 @@ void frmWizard::txtUserASC_KeyPress(int Index, int& KeyAscii) {
   MoveOnEnter(KeyAscii, txtUserHEX[Index]);
 }
 
-void frmWizard::txtUserASC_KeyUp(int Index, int&, int) {
-  AsciiBoxKeyUp(Page2Rows(*this), Index, 608);
+// The command follows the ASCII text the user changed, stored as a HEX edit would be.
+void frmWizard::txtUserASC_Edited(int Index) {
+  if (AsciiBoxEdited(Page2Rows(*this), Index)) {
+    txtUserHEX_Edited(Index);
+    WarnOfBars(txtUserASC[Index], 608);
+  }
 }
 
 void frmWizard::txtUserHEX_KeyPress(int Index, int& KeyAscii) {
   HexBoxKeyPress(Page2Rows(*this), Index, KeyAscii);
 }
 
+// Whatever set the text, the ASCII box follows; only the user's edit stores the row.
 void frmWizard::txtUserHEX_Change(int Index) {
   FilterHexBox(txtUserHEX[Index]);
-  int KeyCode = 0;
-  txtUserHEX_KeyUp(Index, KeyCode, 0);
+  ShowHexAsAscii(Page2Rows(*this), Index);
 }
 
-void frmWizard::txtUserHEX_KeyUp(int Index, int& KeyCode, int) {
-  ShowHexAsAscii(Page2Rows(*this), Index);
-  if (KeyCode == 13) {
-    txtUserHEX_LostFocus(Index);
-  }
+void frmWizard::txtUserHEX_Edited(int Index) {
   if (!IsRefreshing && EntryEdited(Page2Rows(*this), Index)) {
     StoreLinkRow1(Index);
+  }
+}
+
+// The Enter that moved the focus here from the ASCII box tidies the pairs.
+void frmWizard::txtUserHEX_KeyUp(int Index, int& KeyCode, int) {
+  if (KeyCode == ui::vb::KeyReturn) {
+    txtUserHEX_LostFocus(Index);
   }
 }
 

@@ -30,19 +30,16 @@ LinkRows Page3Rows(frmWizard& w) {
 
 void frmWizard::ConnectLinkPage3Handlers() {
   txtInfo2.KeyPress = [this](int Index, int& KeyAscii) { txtInfo2_KeyPress(Index, KeyAscii); };
-  txtInfo2.KeyUp = [this](int Index, int& KeyCode, int Shift) {
-    txtInfo2_KeyUp(Index, KeyCode, Shift);
-  };
+  txtInfo2.Edited = [this](int Index) { txtInfo2_Edited(Index); };
   txtUserASC2.KeyPress = [this](int Index, int& KeyAscii) {
     txtUserASC2_KeyPress(Index, KeyAscii);
   };
-  txtUserASC2.KeyUp = [this](int Index, int& KeyCode, int Shift) {
-    txtUserASC2_KeyUp(Index, KeyCode, Shift);
-  };
+  txtUserASC2.Edited = [this](int Index) { txtUserASC2_Edited(Index); };
   txtUserHEX2.KeyPress = [this](int Index, int& KeyAscii) {
     txtUserHEX2_KeyPress(Index, KeyAscii);
   };
   txtUserHEX2.Change = [this](int Index) { txtUserHEX2_Change(Index); };
+  txtUserHEX2.Edited = [this](int Index) { txtUserHEX2_Edited(Index); };
   txtUserHEX2.KeyUp = [this](int Index, int& KeyCode, int Shift) {
     txtUserHEX2_KeyUp(Index, KeyCode, Shift);
   };
@@ -91,7 +88,7 @@ void frmWizard::txtInfo2_KeyPress(int Index, int& KeyAscii) {
   MoveOnEnter(KeyAscii, txtUserASC2[Index]);
 }
 
-void frmWizard::txtInfo2_KeyUp(int Index, int&, int) {
+void frmWizard::txtInfo2_Edited(int Index) {
   if (!IsRefreshing) {
     if (EntryEdited(Page3Rows(*this), Index)) {
       StoreLinkRow2(Index);
@@ -104,27 +101,34 @@ void frmWizard::txtUserASC2_KeyPress(int Index, int& KeyAscii) {
   MoveOnEnter(KeyAscii, txtUserHEX2[Index]);
 }
 
-void frmWizard::txtUserASC2_KeyUp(int Index, int&, int) {
-  AsciiBoxKeyUp(Page3Rows(*this), Index, 609);
+// The command follows the ASCII text the user changed, stored as a HEX edit would be.
+void frmWizard::txtUserASC2_Edited(int Index) {
+  if (AsciiBoxEdited(Page3Rows(*this), Index)) {
+    txtUserHEX2_Edited(Index);
+    WarnOfBars(txtUserASC2[Index], 609);
+  }
 }
 
 void frmWizard::txtUserHEX2_KeyPress(int Index, int& KeyAscii) {
   HexBoxKeyPress(Page3Rows(*this), Index, KeyAscii);
 }
 
+// Whatever set the text, the ASCII box follows; only the user's edit stores the row.
 void frmWizard::txtUserHEX2_Change(int Index) {
   FilterHexBox(txtUserHEX2[Index]);
-  int KeyCode = 0;
-  txtUserHEX2_KeyUp(Index, KeyCode, 0);
+  ShowHexAsAscii(Page3Rows(*this), Index);
 }
 
-void frmWizard::txtUserHEX2_KeyUp(int Index, int& KeyCode, int) {
-  ShowHexAsAscii(Page3Rows(*this), Index);
-  if (KeyCode == 13) {
-    txtUserHEX2_LostFocus(Index);
-  }
+void frmWizard::txtUserHEX2_Edited(int Index) {
   if (!IsRefreshing && EntryEdited(Page3Rows(*this), Index)) {
     StoreLinkRow2(Index);
+  }
+}
+
+// The Enter that moved the focus here from the ASCII box tidies the pairs.
+void frmWizard::txtUserHEX2_KeyUp(int Index, int& KeyCode, int) {
+  if (KeyCode == ui::vb::KeyReturn) {
+    txtUserHEX2_LostFocus(Index);
   }
 }
 

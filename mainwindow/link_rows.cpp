@@ -166,15 +166,19 @@ void MarkByteInAscii(const ui::TextBox& hex, ui::TextBox& ascii) {
 }
 
 // Converting a text left as it was would turn every byte 00 into 7C and an odd last
-// digit into a pair, without the user typing anything.
-void AsciiBoxKeyUp(const LinkRows& rows, int row, TextKey warning) {
+// digit into a pair, without the user changing anything.
+bool AsciiBoxEdited(const LinkRows& rows, int row) {
   const ui::TextBox& ascii = rows.ascii[row];
   ShownCommand& shown = rows.shown[row];
   if (!shown.AsciiEdited(ascii.Text())) {
-    return;
+    return false;
   }
   ReplaceText(rows.hex[row], AsciiToHex(ascii.Text(), false));
   shown.ShowAscii(ascii.Text());
+  return true;
+}
+
+void WarnOfBars(const ui::TextBox& ascii, TextKey warning) {
   if (ascii.Text().find('|') != std::string::npos) {
     platform::MsgBox(LangText[warning], platform::mb::Exclamation | platform::mb::SetForeground,
                      "Hex 00/7C");

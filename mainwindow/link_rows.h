@@ -41,8 +41,8 @@ int RecordOfRow(const LinkRows& rows, int row);
 // Number, name and HEX box of a row from its record; the HEX box's change handler
 // fills the ASCII box.
 void ShowEntry(const LinkRows& rows, int row);
-// Whether the user changed the row's name or command from its record's. A focus move, a
-// key that leaves the text as it is or a reformatting of the HEX box is no change.
+// Whether the row's name or command differ from its record's: an edit that brings back
+// the stored text, or only tidies the blanks of the HEX box, is no change.
 bool EntryEdited(const LinkRows& rows, int row);
 // The row's command (compact digits and their count) and name into its record. A
 // command the HEX box cannot show as it stands stays whole until its digits in the box
@@ -73,16 +73,18 @@ void MoveOnEnter(int KeyAscii, platform::ui::TextBox& next);
 void HexBoxKeyPress(const LinkRows& rows, int row, int& KeyAscii);
 // HEX box change: only hex digits and blanks, upper case, the caret kept.
 void FilterHexBox(platform::ui::TextBox& hex);
-// HEX box key release: the ASCII box shows the bytes, 00 as "|".
+// HEX box change: the ASCII box shows the bytes, 00 as "|".
 void ShowHexAsAscii(const LinkRows& rows, int row);
 // HEX box leave: shown pairs with single blanks.
 void ReformatHexBox(platform::ui::TextBox& hex);
 // HEX box double-click on one pair: the ASCII box selects that byte's character.
 void MarkByteInAscii(const platform::ui::TextBox& hex, platform::ui::TextBox& ascii);
-// ASCII box key release: a text the user changed rewrites the HEX box, and a "|" in it
-// (a byte 00 that came back as 7C) brings the warning. A key that left the text as the
-// box was given it converts nothing.
-void AsciiBoxKeyUp(const LinkRows& rows, int row, TextKey warning);
+// ASCII box edited: a text that differs from what the box was given rewrites the HEX
+// box; true when it did. A paste of the same text converts nothing.
+bool AsciiBoxEdited(const LinkRows& rows, int row);
+// After a conversion: a "|" in the ASCII text (a byte 00 that came back as 7C) brings
+// the warning.
+void WarnOfBars(const platform::ui::TextBox& ascii, TextKey warning);
 
 // Scroll change: no up arrow on the first page, no down arrow on the last.
 void ShowPageArrows(const LinkRows& rows);

@@ -27,7 +27,7 @@ class ShownCommand {
   bool Kept() const { return kept_; }
 
   // The ASCII box's text as the program last wrote it. Only a text that differs from it
-  // is the user's: a key that moves the caret or a modifier alone leaves it as it was.
+  // is a new one: a paste of the text over itself converts nothing.
   void ShowAscii(const std::string& text) { ascii_ = text; }
   bool AsciiEdited(const std::string& text) const { return text != ascii_; }
 

@@ -218,6 +218,12 @@ void Control::RaiseChange() {
   }
 }
 
+void Control::RaiseEdited() {
+  if (Edited) {
+    Edited();
+  }
+}
+
 void Control::ListenTo(QWidget* source, QWidget* origin) {
   source->setMouseTracking(true);
   source->installEventFilter(events_);

@@ -120,6 +120,10 @@ class Control : public NamedItem {
   std::function<void()> Click;
   std::function<void()> DblClick;
   std::function<void()> Change;
+  // A text box's text changed by the user, whatever made the change: keys, the context
+  // menu, the mouse, a drop or an input method; never by the program setting it. It
+  // comes after Change, so it sees the text as the Change handler left it.
+  std::function<void()> Edited;
   std::function<void()> GotFocus;
   std::function<void()> LostFocus;
   // KeyAscii may be changed (the new character is entered) or set to 0 (swallowed).
@@ -135,6 +139,7 @@ class Control : public NamedItem {
   Control(Container& parent, std::string name, int index, QWidget* widget);
   void RaiseClick();
   void RaiseChange();
+  void RaiseEdited();
   // Colours a kind starts with; they are applied only once set from code.
   void InitColors(OleColor fore, OleColor back);
   virtual void ApplyColors();

@@ -62,6 +62,7 @@ class ControlArray {
   std::function<void(int Index)> Click;
   std::function<void(int Index)> DblClick;
   std::function<void(int Index)> Change;
+  std::function<void(int Index)> Edited;
   std::function<void(int Index)> GotFocus;
   std::function<void(int Index)> LostFocus;
   std::function<void(int Index, int& KeyAscii)> KeyPress;
@@ -91,6 +92,7 @@ void ControlArray<T>::Wire(T& element, int index) {
   if constexpr (requires { element.DblClick; }) {
     element.DblClick = plain(&ControlArray::DblClick);
     element.Change = plain(&ControlArray::Change);
+    element.Edited = plain(&ControlArray::Edited);
     element.GotFocus = plain(&ControlArray::GotFocus);
     element.LostFocus = plain(&ControlArray::LostFocus);
     element.KeyPress = [this, index](int& KeyAscii) {

@@ -1,6 +1,7 @@
 #include "platform/ui/control_events.h"
 
 #include <QCoreApplication>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QWidget>
@@ -46,6 +47,10 @@ int KeyForAscii(int keyAscii) {
   }
 }
 
+bool ByPopup(const QEvent* event) {
+  return static_cast<const QFocusEvent*>(event)->reason() == Qt::PopupFocusReason;
+}
+
 }  // namespace
 
 ControlEvents::ControlEvents(Control& control, QWidget* origin)
@@ -60,13 +65,15 @@ bool ControlEvents::eventFilter(QObject* watched, QEvent* event) {
         OnKeyRelease(static_cast<QKeyEvent*>(event));
       }
       break;
+    // A context menu or a list dropping down takes no focus from the control: the user
+    // stays in it (a text box keeps its undo steps).
     case QEvent::FocusIn:
-      if (control_.GotFocus) {
+      if (control_.GotFocus && !ByPopup(event)) {
         control_.GotFocus();
       }
       break;
     case QEvent::FocusOut:
-      if (control_.LostFocus) {
+      if (control_.LostFocus && !ByPopup(event)) {
         control_.LostFocus();
       }
       break;

@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 #include <QTextBlock>
 #include <algorithm>
+#include <utility>
 
 #include "platform/ui/qt_support.h"
 #include "platform/ui/shown_text.h"
@@ -84,13 +85,25 @@ TextBox::TextBox(Container& parent, std::string name, int index, bool multiLine)
     edit_ = static_cast<QPlainTextEdit*>(Widget());
     edit_->setTabChangesFocus(true);  // Tab moves on, as from a single-line box
     ListenTo(edit_->viewport(), edit_);
+    // SetText changes the document with its signals blocked: what arrives here is the
+    // user's.
     QObject::connect(edit_, &QPlainTextEdit::textChanged, edit_, [this] {
       CutToMaxLength();
       RaiseChange();
+      RaiseEdited();
     });
   } else {
     line_ = static_cast<QLineEdit*>(Widget());
-    QObject::connect(line_, &QLineEdit::textChanged, line_, [this] { RaiseChange(); });
+    // The line reports a user's edit just before the change it makes; a text set inside
+    // the Change handler is the program's.
+    QObject::connect(line_, &QLineEdit::textEdited, line_, [this] { lineEdited_ = true; });
+    QObject::connect(line_, &QLineEdit::textChanged, line_, [this] {
+      const bool edited = std::exchange(lineEdited_, false);
+      RaiseChange();
+      if (edited) {
+        RaiseEdited();
+      }
+    });
   }
 }
 
@@ -110,6 +123,7 @@ std::string TextBox::Text() const {
 
 void TextBox::SetText(const std::string& text) {
   if (line_ != nullptr) {
+    lineEdited_ = false;
     line_->setText(ToQt(text));
     return;
   }

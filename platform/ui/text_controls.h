@@ -30,6 +30,7 @@ class Label : public Control {
 
 // A text box, single line or multi-line. Text set from code is cut to MaxLength. A
 // multi-line box gives back the bytes it was set with until the user edits its text.
+// Change comes for every new text, Edited only for the user's (Control::Edited).
 class TextBox : public Control {
  public:
   TextBox(Container& parent, std::string name, int index = -1, bool multiLine = false);
@@ -60,6 +61,7 @@ class TextBox : public Control {
   QLineEdit* line_ = nullptr;       // single line
   QPlainTextEdit* edit_ = nullptr;  // multi-line
   int maxLength_ = 0;
+  bool lineEdited_ = false;          // single line: the user's edit is under way
   std::optional<SetBytes> setText_;  // multi-line, while the text is not cut
 };
 

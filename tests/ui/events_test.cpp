@@ -1,7 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QImage>
+#include <QInputMethodEvent>
+#include <QTest>
+#include <cctype>
+#include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "platform/ui/testing/ui_harness.h"
 #include "platform/ui/ui.h"
@@ -250,6 +257,99 @@ TEST_F(EventsTest, GreyedCheckBoxShowsAsSuchAndTheUserTicksOrClearsIt) {
   testing::PressKey(form.chkOn, 32);
   testing::ClickControl(form.chkOn);
   EXPECT_EQ(seen, (std::vector<int>{1, 0, 1, 0}));
+}
+
+struct UserEdit {
+  const char* name;
+  // Given the focused box holding "abc" with the caret at its end; a typed "d" before
+  // the edit counts as the row's preparation.
+  bool typeFirst;
+  std::function<void(TextBox&)> edit;
+  const char* result;
+};
+
+void ChooseItem(TextBox& box, const char* item) {
+  EXPECT_TRUE(testing::ChooseFromContextMenu(box, item)) << item;
+}
+
+void ChooseAll(TextBox& box, const char* item) {
+  ChooseItem(box, "Select All");
+  ChooseItem(box, item);
+}
+
+const UserEdit kUserEdits[] = {
+    {"typing", false, [](TextBox& box) { testing::TypeText(box, "d"); }, "abcd"},
+    {"context menu Paste over all", false,
+     [](TextBox& box) {
+       SetClipboardText("XY");
+       ChooseAll(box, "Paste");
+     },
+     "XY"},
+    {"context menu Cut of all", false, [](TextBox& box) { ChooseAll(box, "Cut"); }, ""},
+    {"context menu Delete of all", false, [](TextBox& box) { ChooseAll(box, "Delete"); }, ""},
+    {"context menu Undo", true, [](TextBox& box) { ChooseItem(box, "Undo"); }, "abc"},
+    {"context menu Redo", true,
+     [](TextBox& box) {
+       ChooseItem(box, "Undo");
+       ChooseItem(box, "Redo");
+     },
+     "abcd"},
+    {"middle-click paste", false,
+     [](TextBox& box) { testing::MiddleClickPaste(box, "XY", box.Width() - 4, 6); }, "abcXY"},
+    {"drop", false, [](TextBox& box) { testing::DropText(box, "XY", box.Width() - 4, 6); },
+     "abcXY"},
+    {"input method", false,
+     [](TextBox& box) {
+       QInputMethodEvent commit;
+       commit.setCommitString(QStringLiteral("\u00e9"));
+       QCoreApplication::sendEvent(box.Widget(), &commit);
+     },
+     "abc\xE9"},
+};
+
+// Single line and multi-line alike; the program's own texts, also one set by the Change
+// handler of the user's edit, are no edits. The context menu takes no focus.
+TEST_F(EventsTest, EditedComesForEveryUserEditAndNeverForSetText) {
+  form.Show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(form.Window()));
+  for (TextBox* box : {&form.txtName, &form.txtNotes}) {
+    for (const UserEdit& row : kUserEdits) {
+      SCOPED_TRACE(std::string(box->Name()) + ": " + row.name);
+      std::vector<std::string> edited;
+      int lost = 0;
+      box->Edited = [&] { edited.push_back(box->Text()); };
+      box->LostFocus = [&] { ++lost; };  // a context menu keeps the user in the box
+      box->SetText("abc");
+      box->SetFocus();
+      box->SetSelStart(3);
+      if (row.typeFirst) {
+        testing::TypeText(*box, "d");
+      }
+      edited.clear();
+      row.edit(*box);
+      EXPECT_EQ(box->Text(), row.result);
+      ASSERT_FALSE(edited.empty());
+      EXPECT_EQ(edited.back(), row.result);
+      EXPECT_EQ(lost, 0);
+      edited.clear();
+      box->SetText("set by the program");
+      EXPECT_TRUE(edited.empty());
+      box->Edited = nullptr;
+      box->LostFocus = nullptr;
+    }
+  }
+  std::vector<std::string> edited;
+  form.txtName.Edited = [&] { edited.push_back(form.txtName.Text()); };
+  form.txtName.Change = [&] {
+    std::string upper = form.txtName.Text();
+    for (char& c : upper) {
+      c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    }
+    form.txtName.SetText(upper);
+  };
+  form.txtName.SetText("");
+  testing::TypeText(form.txtName, "a");
+  EXPECT_EQ(edited, std::vector<std::string>{"A"});
 }
 
 // The focused box of a window that is destroyed loses its focus on the way; its

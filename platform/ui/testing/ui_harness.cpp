@@ -2,15 +2,22 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QCoreApplication>
+#include <QDropEvent>
 #include <QFrame>
 #include <QKeyEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMimeData>
 #include <QMouseEvent>
+#include <QPlainTextEdit>
 #include <QSpontaneKeyEvent>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QTest>
 #include <QTextDocument>
+#include <QTimer>
 #include <QWheelEvent>
 #include <QWidget>
 #include <QWindow>
@@ -249,6 +256,17 @@ Qt::MouseButtons HeldButtons(int buttons) {
   return held;
 }
 
+// The item by its text without the access mark and the shortcut shown after a tab.
+QAction* ItemOf(const QMenu& menu, const std::string& text) {
+  for (QAction* action : menu.actions()) {
+    if (action->text().section(QChar('\t'), 0, 0).remove(QChar('&')) ==
+        QString::fromStdString(text)) {
+      return action;
+    }
+  }
+  return nullptr;
+}
+
 }  // namespace
 
 void TypeText(Control& control, const std::string& text) {
@@ -309,6 +327,72 @@ void MouseMoveTo(Control& control, int buttons, int x, int y, int shift) {
 
 void MouseRelease(Control& control, int button, int x, int y, int shift) {
   SendMouse(control, QEvent::MouseButtonRelease, QtButton(button), Qt::NoButton, x, y, shift);
+}
+
+bool ChooseFromContextMenu(Control& box, const std::string& item, int x, int y) {
+  constexpr int kMenuWaitMs = 10000;  // a loaded machine may be slow to bring the menu
+  bool chosen = false;
+  QTimer poll;
+  poll.setInterval(5);
+  // The menu runs its own event loop: look for it from there.
+  QObject::connect(&poll, &QTimer::timeout, [&] {
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    if (menu == nullptr) {
+      return;
+    }
+    poll.stop();
+    QAction* action = ItemOf(*menu, item);
+    if (action == nullptr || !action->isEnabled()) {
+      menu->close();
+      return;
+    }
+    chosen = true;
+    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+  });
+  poll.start();
+  MousePress(box, 2, x, y);
+  MouseRelease(box, 2, x, y);
+  // The window system may bring the menu's event after the click.
+  static_cast<void>(QTest::qWaitFor([&] { return !poll.isActive(); }, kMenuWaitMs));
+  return chosen;
+}
+
+void MiddleClickPaste(Control& box, const std::string& text, int x, int y) {
+  QClipboard* clipboard = QGuiApplication::clipboard();
+  const bool selection = clipboard->supportsSelection();
+  if (selection) {
+    clipboard->setText(ToQt(text), QClipboard::Selection);
+  }
+  MousePress(box, 4, x, y);
+  MouseRelease(box, 4, x, y);
+  if (selection) {
+    return;
+  }
+  if (auto* line = qobject_cast<QLineEdit*>(box.Widget())) {
+    line->deselect();
+    line->setCursorPosition(line->cursorPositionAt({x, y}));
+    line->insert(ToQt(text));
+  } else if (auto* edit = qobject_cast<QPlainTextEdit*>(box.Widget())) {
+    edit->setTextCursor(edit->cursorForPosition(edit->viewport()->mapFrom(edit, QPoint(x, y))));
+    edit->insertPlainText(ToQt(text));
+  }
+}
+
+void DropText(Control& control, const std::string& text, int x, int y) {
+  QWidget* widget = control.Widget();
+  const QPoint local = ClientOrigin(control) + QPoint(x, y);
+  QWidget* target = widget->childAt(local) != nullptr ? widget->childAt(local) : widget;
+  const QPoint at = target->mapFrom(widget, local);
+  QMimeData data;
+  data.setText(ToQt(text));
+  QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &enter);
+  QDragMoveEvent move(at, Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &move);
+  QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton,
+                  Qt::NoModifier);
+  QCoreApplication::sendEvent(target, &drop);
+  ProcessEvents();
 }
 
 QPoint ClientOrigin(const Control& control) {

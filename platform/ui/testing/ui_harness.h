@@ -89,6 +89,18 @@ void MouseRelease(Control& control, int button, int x, int y, int shift = 0);
 // notch away from the user, -120 one towards): it goes to the widget under the pointer
 // and on to its parents while none takes it.
 void TurnWheel(Control& control, int angleDelta);
+// The text box's own context menu, opened by a right click through the window system
+// at (x, y), and its item `item` clicked, named by Qt's English text: "Undo", "Redo",
+// "Cut", "Copy", "Paste", "Delete" or "Select All". False (the menu closed) when no menu
+// came or the item is missing or disabled.
+bool ChooseFromContextMenu(Control& box, const std::string& item, int x = 4, int y = 4);
+// A middle-click at (x, y) of a text box while the X11 selection holds text
+// (Windows-1252). Where the platform keeps no selection (offscreen), the box gets what
+// a middle-click gives it: the text inserted where the click puts the caret.
+void MiddleClickPaste(Control& box, const std::string& text, int x, int y);
+// Text dragged in from another window and dropped at (x, y) of the control: the drag
+// enters, moves there and drops, each as Qt delivers them.
+void DropText(Control& control, const std::string& text, int x, int y);
 // Where the control's mouse coordinates start inside its widget: a picture box counts
 // from inside its border.
 QPoint ClientOrigin(const Control& control);
