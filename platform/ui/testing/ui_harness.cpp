@@ -331,13 +331,18 @@ void MouseRelease(Control& control, int button, int x, int y, int shift) {
 
 bool ChooseFromContextMenu(Control& box, const std::string& item, int x, int y) {
   constexpr int kMenuWaitMs = 10000;  // a loaded machine may be slow to bring the menu
+  constexpr int kActivationPolls = 100;
   bool chosen = false;
+  int polls = 0;
   QTimer poll;
   poll.setInterval(5);
-  // The menu runs its own event loop: look for it from there.
+  // The menu runs its own event loop: look for it from there. The window system
+  // activates the menu's window after showing it; an item chosen before that activation
+  // arrives lets it land once the menu is gone, and it takes the focus from the box.
   QObject::connect(&poll, &QTimer::timeout, [&] {
     auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-    if (menu == nullptr) {
+    if (menu == nullptr ||
+        (QGuiApplication::focusWindow() != menu->windowHandle() && ++polls < kActivationPolls)) {
       return;
     }
     poll.stop();
